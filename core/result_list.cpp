@@ -1,0 +1,43 @@
+#include "core/result_list.h"
+
+#include "core/number_format.h"
+
+namespace velnorit {
+
+namespace {
+constexpr const char* kCrLf = "\r\n";
+}
+
+std::string resultListHeader() {
+    std::string header = std::string("  Folge max/min(n)") + kCrLf;
+    header += std::string("  und erreichte Genauigkeit") + kCrLf;
+    header += std::string("  (* = absolute Verbesserung)") + kCrLf;
+    return header;
+}
+
+void appendRecordLine(std::string& list, const Record& record) {
+    const bool lowerSide = record.side == Side::Lower;
+    if (record.previousSide != record.side) list += kCrLf;
+    list += kCrLf;
+    list += lowerSide ? "  >" : "  <";
+    list += strForm(record.n * record.value);
+    list += '/';
+    list += strForm(record.n);
+    list += "      ";
+    if (record.distance > 0) {
+        list += " 1/";
+        list += strForm(record.accuracyDenominator);
+    }
+    list += "   ";
+    list += strForm(record.pellAbsoluteTerm);
+}
+
+void appendImprovementStar(std::string& list) { list += " *"; }
+
+ResultListBuilder::ResultListBuilder() : text_(resultListHeader()) {}
+
+void ResultListBuilder::onRecord(const Record& record, const WindowState&) { appendRecordLine(text_, record); }
+
+void ResultListBuilder::onAbsoluteImprovement(const Record&, const WindowState&) { appendImprovementStar(text_); }
+
+} // namespace velnorit

@@ -1,0 +1,1 @@
+# Files of the graph view; each part of the view adds its own.
