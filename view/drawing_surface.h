@@ -1,0 +1,218 @@
+#pragma once
+
+#include "view/colors.h"
+#include "view/retained_drawing.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace velnorit::view {
+
+class SurfaceLine;
+class SurfaceRectangle;
+
+enum class LineMode { Segment, Box, FilledBox };
+
+// Mouse pointer shapes of a surface.
+enum MousePointerShape { kDefaultPointer = 0, kCrossPointer = 2, kSquarePointer = 4 };
+
+// A picture area: a widget with its own user coordinate system, a pen, and a
+// retained drawing that stays until the next cls().
+//
+// Coordinates, radii and pen positions are single-precision user units.
+// Scale (x1, y1)-(x2, y2) puts x1 at the left edge, x2 at the right edge, y1
+// at the top edge and y2 at the bottom edge of the inner area, so y2 < y1
+// makes y grow upwards.
+//
+// Every operation is recorded as it is called (see RetainedDrawing), together
+// with the mapping to pixels in effect at that moment: like ink on paper, a
+// drawing stays where it was drawn when the scale or the size changes later.
+// Recording only marks the widget for repainting; nothing is painted until
+// control returns to the event loop, and paintEvent paints only the
+// operations that touch the exposed rectangle.
+//
+// Child widgets and decorations (lines and rectangles that lie above the
+// retained drawing and below the child widgets) are placed in user units.
+class DrawingSurface : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit DrawingSurface(QWidget* parent = nullptr);
+    ~DrawingSurface() override;
+
+    // --- Coordinate system
+    void scale(float x1, float y1, float x2, float y2);
+    void setScaleWidth(float width);   // keeps ScaleLeft
+    void setScaleHeight(float height); // keeps ScaleTop
+    float scaleLeft() const { return scaleLeft_; }
+    float scaleTop() const { return scaleTop_; }
+    float scaleWidth() const { return scaleWidth_; }
+    float scaleHeight() const { return scaleHeight_; }
+
+    // Conversions between user units and pixels of the inner area, with the
+    // current scale and size.
+    QPointF toPixels(double x, double y) const;
+    double userXFromPixels(double px) const;
+    double userYFromPixels(double py) const;
+    double pixelsPerUnitX() const; // signed
+    double pixelsPerUnitY() const; // signed
+
+    // --- Drawing operations
+    void cls();
+    void line(float x1, float y1, float x2, float y2, RgbValue color, LineMode mode = LineMode::Segment);
+    void circle(float x, float y, float radius, RgbValue color); // radius in units of the x axis
+    void pset(float x, float y, RgbValue color);
+    void print(std::string_view utf8Text); // the text as it stands
+    void printNumber(double value);        // its Str form followed by one blank
+
+    // --- Pen and text state
+    float currentX() const { return currentX_; }
+    float currentY() const { return currentY_; }
+    void setCurrentX(float x) { currentX_ = x; }
+    void setCurrentY(float y) { currentY_ = y; }
+    int drawWidth() const { return drawWidth_; }
+    void setDrawWidth(int pixels);
+    int drawStyle() const { return drawStyle_; }
+    void setDrawStyle(int style) { drawStyle_ = style; } // 0 = solid, the only style drawn
+    RgbValue foreColor() const { return foreColor_; }
+    void setForeColor(RgbValue color) { foreColor_ = color; }
+    RgbValue backColor() const { return backColor_; }
+    void setBackColor(RgbValue color);
+    float fontSize() const { return fontSize_; }
+    void setFontSize(float points) { fontSize_ = points; }
+    int mousePointer() const { return mousePointer_; }
+    void setMousePointer(int shape);
+
+    // --- The retained drawing, for painting and inspection
+    const RetainedDrawing& drawing() const { return *drawing_; }
+
+    // --- Child widgets, placed in this surface's user units. The exact
+    // placement is kept, so reading it back gives what was set (the widget's
+    // own geometry is that placement rounded to whole pixels).
+    void placeChild(QWidget* child, float left, float top, float width, float height);
+    void setChildLeft(QWidget* child, float left);
+    void setChildTop(QWidget* child, float top);
+    void setChildWidth(QWidget* child, float width);
+    void setChildHeight(QWidget* child, float height);
+    float childLeft(const QWidget* child) const;
+    float childTop(const QWidget* child) const;
+    float childWidth(const QWidget* child) const;  // positive
+    float childHeight(const QWidget* child) const; // positive
+
+    // --- Decorations: owned by the surface, painted above the retained
+    // drawing in the order they were added (later ones on top).
+    SurfaceLine* addLine(float x1, float y1, float x2, float y2, RgbValue color, int widthPixels);
+    SurfaceRectangle* addRectangle(float left, float top, float widthPixels, float heightPixels, RgbValue border);
+
+signals:
+    // x and y in user units, as single-precision numbers.
+    void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+    void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, float x, float y);
+    void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+    void clicked(); // press and release of the left button inside the surface
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    friend class SurfaceLine;
+    friend class SurfaceRectangle;
+
+    // Ink added after the last full invalidation repaints only the area it
+    // touched; everything recorded while the whole widget is already marked
+    // adds no further work.
+    void invalidatePixels(const QRectF& pixels);
+    void invalidateAll();
+    SurfaceTransform currentTransform() const;
+    QRectF innerRect() const;
+    double lineHeightInPixels(float points) const;
+
+    float scaleLeft_ = 0;
+    float scaleTop_ = 0;
+    float scaleWidth_ = 1;
+    float scaleHeight_ = 1;
+    float currentX_ = 0;
+    float currentY_ = 0;
+    int drawWidth_ = 1;
+    int drawStyle_ = 0;
+    RgbValue foreColor_ = 0;
+    RgbValue backColor_ = rgb(255, 255, 255);
+    float fontSize_ = 9.75f;
+    int mousePointer_ = kDefaultPointer;
+    bool wholeWidgetPending_ = false;
+    bool leftPressedInside_ = false;
+
+    std::unique_ptr<RetainedDrawing> drawing_;
+    std::vector<std::unique_ptr<SurfaceLine>> lines_;
+    std::vector<std::unique_ptr<SurfaceRectangle>> rectangles_;
+    std::vector<int> decorationOrder_; // >= 0: index into lines_, < 0: ~index into rectangles_
+};
+
+// A straight line above a surface's drawing (the rubber band of the slope
+// tool, the strokes of the root sign). Its ends are read and written in the
+// surface's user units and kept in pixels, like a child control.
+class SurfaceLine {
+public:
+    float x1() const;
+    float y1() const;
+    float x2() const;
+    float y2() const;
+    void setX1(float x);
+    void setY1(float y);
+    void setX2(float x);
+    void setY2(float y);
+    RgbValue borderColor() const { return color_; }
+    void setBorderColor(RgbValue color);
+    int borderWidth() const { return width_; }
+    bool isVisible() const { return visible_; }
+    void setVisible(bool visible);
+    QPointF fromPixels() const { return from_; }
+    QPointF toPixels() const { return to_; }
+
+private:
+    friend class DrawingSurface;
+    SurfaceLine(DrawingSurface* surface, QPointF from, QPointF to, RgbValue color, int width);
+    void invalidate();
+
+    DrawingSurface* surface_;
+    QPointF from_;
+    QPointF to_;
+    RgbValue color_;
+    int width_;
+    bool visible_ = true;
+};
+
+// A rectangle outline of fixed pixel size above a surface's drawing (the
+// eraser square). Left and Top are in the surface's user units, Top being the
+// upper edge on the screen; Width and Height are positive user-unit sizes.
+class SurfaceRectangle {
+public:
+    float left() const;
+    float top() const;
+    float width() const;
+    float height() const;
+    void setLeft(float left);
+    void setTop(float top);
+    bool isVisible() const { return visible_; }
+    void setVisible(bool visible);
+    RgbValue borderColor() const { return color_; }
+    QRectF pixelRect() const { return rect_; }
+
+private:
+    friend class DrawingSurface;
+    SurfaceRectangle(DrawingSurface* surface, QRectF rect, RgbValue color);
+    void invalidate();
+
+    DrawingSurface* surface_;
+    QRectF rect_;
+    RgbValue color_;
+    bool visible_ = true;
+};
+
+} // namespace velnorit::view

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "view/colors.h"
+
+#include <QRectF>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velnorit::view {
+
+// The mapping from user units to pixels of a surface's inner area at the
+// moment an operation was drawn: px = (x - left) * unitX, py = (y - top) * unitY.
+struct SurfaceTransform {
+    double left = 0;
+    double top = 0;
+    double unitX = 1; // pixels per user unit, signed
+    double unitY = 1;
+    bool operator==(const SurfaceTransform&) const = default;
+};
+
+enum class OpKind : std::uint8_t { Line, Box, FilledBox, Circle, Dot, Text };
+
+// One recorded drawing operation, with its arguments exactly as passed
+// (single-precision user units).
+//   Line, Box, FilledBox: (x1, y1)-(x2, y2)
+//   Circle:               centre (x1, y1), radius x2 (units of the x axis)
+//   Dot:                  (x1, y1)
+//   Text:                 top-left corner (x1, y1); the text is kept apart
+struct DrawOp {
+    OpKind kind = OpKind::Line;
+    std::uint8_t width = 1; // DrawWidth in pixels
+    std::uint16_t transform = 0;
+    RgbValue color = 0;
+    float x1 = 0;
+    float y1 = 0;
+    float x2 = 0;
+    float y2 = 0;
+    float fontSize = 0;       // Text only
+    std::uint32_t textOffset = 0;
+    std::uint32_t textLength = 0;
+};
+
+// The drawing operations of one surface since its last Cls, in the order they
+// were drawn, with an index by pixel column so that painting an exposed
+// rectangle looks only at the operations near it.
+class RetainedDrawing {
+public:
+    RetainedDrawing();
+
+    void clear(); // keeps the storage for the next drawing
+
+    // Adds an operation; pixelBounds is the area it can touch, in pixels of
+    // the surface's inner area.
+    void add(const DrawOp& op, std::string_view text, const QRectF& pixelBounds, const SurfaceTransform& transform);
+
+    std::size_t size() const { return ops_.size(); }
+    const DrawOp& operator[](std::size_t index) const { return ops_[index]; }
+    std::string_view text(std::size_t index) const;
+    const SurfaceTransform& transform(std::size_t index) const { return transforms_[ops_[index].transform]; }
+    const QRectF& pixelBounds(std::size_t index) const { return bounds_[index]; }
+
+    // Indexes of the operations whose pixel bounds meet the rectangle, in
+    // drawing order.
+    std::vector<std::uint32_t> opsTouching(const QRectF& pixels) const;
+
+    // Bytes held, including spare capacity.
+    std::size_t memoryBytes() const;
+
+private:
+    std::vector<DrawOp> ops_;
+    std::vector<QRectF> bounds_;
+    std::vector<SurfaceTransform> transforms_;
+    std::string texts_;
+    // column index (see the .cpp)
+    std::vector<std::vector<std::uint32_t>> columns_;
+    std::vector<std::uint32_t> wideOps_;
+};
+
+} // namespace velnorit::view
