@@ -1,0 +1,7 @@
+velnorit_test(cli_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/liste_command_test.cpp
+    ${PROJECT_SOURCE_DIR}/tests/support/run_process.cpp
+  LIBRARIES GTest::gtest_main)
+target_compile_definitions(cli_tests PRIVATE VELNORIT_LISTE_PATH="$<TARGET_FILE:velnorit-liste>")
+add_dependencies(cli_tests velnorit-liste)

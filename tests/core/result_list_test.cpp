@@ -1,0 +1,73 @@
+#include "core/result_list.h"
+#include "scan_support.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace velnorit {
+namespace {
+
+std::string listFor(const testing::Target& target) {
+    auto state = std::make_unique<WindowState>();
+    ResultListBuilder list;
+    runScan(*state, testing::scanParametersFor(*state, target), list);
+    return list.text();
+}
+
+std::vector<std::string> splitCrLf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (std::size_t pos; (pos = text.find("\r\n", start)) != std::string::npos; start = pos + 2)
+        lines.push_back(text.substr(start, pos - start));
+    lines.push_back(text.substr(start));
+    return lines;
+}
+
+TEST(ResultList, BeginsAsTheWorkedExampleOfTheDefaultStart) {
+    const std::vector<std::string> lines = splitCrLf(listFor({}));
+    const std::vector<std::string> expected = {
+        "  Folge max/min(n)",
+        "  und erreichte Genauigkeit",
+        "  (* = absolute Verbesserung)",
+        "",
+        "  > 1/ 1       1/ 8    1 *",
+        "",
+        "  < 2/ 1       1/ 1   -11",
+        "  < 3/ 2       1/ 2   -16",
+        "  < 4/ 3       1/ 4   -19",
+        "  < 5/ 4       1/ 7   -20",
+        "  < 6/ 5       1/ 12   -19 *",
+        "  < 7/ 6       1/ 20   -16 *",
+        "  < 8/ 7       1/ 40   -11 *",
+        "  < 9/ 8       1/ 143   -4 *",
+        "",
+        "  > 10/ 9       1/ 144    5 *",
+        "  > 19/ 17       1/ 2584    1 *",
+    };
+    ASSERT_GE(lines.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
+    EXPECT_NE(lines.back(), "") << "the list ends without CR LF";
+    EXPECT_EQ(listFor({}).find('\n'), listFor({}).find("\r\n") + 1) << "only CR LF breaks lines";
+}
+
+TEST(ResultList, AnIntegralTargetHasTwoRecordsWithoutAccuracy) {
+    const std::string gaps(6 + 3, ' ');
+    EXPECT_EQ(listFor({4, 0, 1}), resultListHeader() + "\r\n  > 2/ 1" + gaps + " 0 *" + "\r\n\r\n  < 2/ 1" + gaps + " 0");
+}
+
+TEST(ResultList, ARationalTargetEndsWithItsExactFractions) {
+    const std::vector<std::string> lines = splitCrLf(listFor({1, 0, 2}));
+    EXPECT_EQ(lines.back(), "  < 1/ 2" + std::string(6 + 3, ' ') + " 0");
+    for (const std::string& line : lines) EXPECT_EQ(line.find("/ 3 "), std::string::npos) << line;
+}
+
+TEST(ResultList, ANegativeNumeratorHasNoLeadingBlank) {
+    const std::vector<std::string> lines = splitCrLf(listFor({2, 5, 1, true}));
+    EXPECT_EQ(lines[4].substr(0, 8), "  >-4/ 1");
+    EXPECT_EQ(lines[6].substr(0, 8), "  <-3/ 1");
+}
+
+} // namespace
+} // namespace velnorit

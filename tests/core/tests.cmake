@@ -1,0 +1,10 @@
+velnorit_test(core_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/number_format_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/number_reading_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/integer_rules_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/target_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/scan_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/scan_property_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/result_list_test.cpp
+  LIBRARIES velnorit_core GTest::gtest_main)
