@@ -1,0 +1,87 @@
+// Which handler each event of the window runs; no other event is handled.
+#include "shell/form1.h"
+#include "shell/runtime_error_guard.h"
+
+#include <QEvent>
+
+namespace velnorit::shell {
+
+namespace {
+
+// Moving the pointer onto one of the watched controls hides the readout.
+class ReadoutHider : public QObject {
+public:
+    ReadoutHider(tools::PointerTools& tools, QObject* parent) : QObject(parent), tools_(tools) {}
+
+    void watch(QWidget* widget) {
+        widget->setMouseTracking(true);
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseMove) runHandler([this] { tools_.hideReadout(); });
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    tools::PointerTools& tools_;
+};
+
+} // namespace
+
+void Form1::bindEvents() {
+    view::GraphView* graph = graphView_.get();
+    tools::PointerTools* tools = pointerTools_.get();
+
+    for (int index = 0; index < 2; ++index)
+        connect(c_.Option1[index], &QRadioButton::toggled, this, guarded([graph, index](bool selected) {
+                    if (selected) graph->Option1_Click(index);
+                }));
+    connect(c_.vscWurzel, &view::ValueScrollBar::change, this, guarded([graph] { graph->vscWurzel_Change(); }));
+    connect(c_.vscAbs, &view::ValueScrollBar::change, this, guarded([graph] { graph->vscAbs_Change(); }));
+    connect(c_.vscNenner, &view::ValueScrollBar::change, this, guarded([graph] { graph->vscNenner_Change(); }));
+    connect(c_.vscMaßstab, &view::ValueScrollBar::change, this, guarded([graph] { graph->vscMaßstab_Change(); }));
+    connect(c_.vscMassX, &view::ValueScrollBar::change, this, guarded([graph] { graph->vscMassX_Change(); }));
+    connect(c_.hscn, &view::ValueScrollBar::change, this, guarded([graph] { graph->hscn_Change(); }));
+    connect(c_.hscn, &view::ValueScrollBar::scroll, this, guarded([graph] { graph->hscn_Scroll(); }));
+
+    connect(c_.picGraph, &view::DrawingSurface::mouseDown, this,
+            guarded([tools](Qt::MouseButton b, Qt::KeyboardModifiers s, float x, float y) {
+                tools->picGraph_MouseDown(b, s, x, y);
+            }));
+    connect(c_.picGraph, &view::DrawingSurface::mouseMove, this,
+            guarded([tools](Qt::MouseButtons b, Qt::KeyboardModifiers s, float x, float y) {
+                tools->picGraph_MouseMove(b, s, x, y);
+            }));
+    connect(c_.picGraph, &view::DrawingSurface::mouseUp, this,
+            guarded([tools](Qt::MouseButton b, Qt::KeyboardModifiers s, float x, float y) {
+                tools->picGraph_MouseUp(b, s, x, y);
+            }));
+    for (int index = 0; index < 4; ++index)
+        connect(c_.Option2[index], &QRadioButton::toggled, this, guarded([tools, index](bool selected) {
+                    if (selected) tools->Option2_Click(index);
+                }));
+    for (int index = 0; index < 5; ++index)
+        connect(c_.Picture2[index], &view::DrawingSurface::clicked, this,
+                guarded([tools, index] { tools->Picture2_Click(index); }));
+    connect(c_.Text3, &QLineEdit::textChanged, this, guarded([tools] { tools->Text3_Change(); }));
+
+    auto* hider = new ReadoutHider(*tools, this);
+    for (QWidget* widget : {c_.clientArea, static_cast<QWidget*>(c_.Frame1), static_cast<QWidget*>(c_.Frame2),
+                            static_cast<QWidget*>(c_.Option1[0]), static_cast<QWidget*>(c_.Option1[1]),
+                            static_cast<QWidget*>(c_.picLegende), static_cast<QWidget*>(c_.Picture1),
+                            static_cast<QWidget*>(c_.Text5), c_.Text5->viewport()})
+        hider->watch(widget);
+
+    connect(c_.Command1, &QPushButton::clicked, this, guarded([this] { Command1_Click(); }));
+    connect(c_.cmdEnde, &QAction::triggered, this, guarded([this] { cmdEnde_Click(); }));
+    connect(c_.cmdAlles, &QAction::triggered, this, guarded([this] { cmdAlles_Click(); }));
+    connect(c_.cmdZeichnen, &QAction::triggered, this, guarded([this] { cmdZeichnen_Click(); }));
+    connect(c_.cmdInfo, &QAction::triggered, this, guarded([this] { cmdInfo_Click(); }));
+    connect(c_.cmdEinblenden, &QAction::triggered, this, guarded([this] { cmdEinblenden_Click(); }));
+    connect(c_.cmdAusblenden, &QAction::triggered, this, guarded([this] { cmdAusblenden_Click(); }));
+    connect(c_.cmdProgramm, &QAction::triggered, this, guarded([this] { cmdProgramm_Click(); }));
+}
+
+} // namespace velnorit::shell

@@ -1,0 +1,96 @@
+#include "shell/form1.h"
+
+#include "shell/messages.h"
+#include "view/regional_numbers.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+namespace velnorit::shell {
+
+namespace {
+
+view::GraphControls graphControlsOf(const FormControls& c) {
+    view::GraphControls g;
+    g.option1 = c.Option1;
+    g.vscWurzel = c.vscWurzel;
+    g.vscAbs = c.vscAbs;
+    g.vscNenner = c.vscNenner;
+    g.txtWurzel = c.txtWurzel;
+    g.txtAbs = c.txtAbs;
+    g.txtNenner = c.txtNenner;
+    g.text1 = c.Text1;
+    g.vscMaßstab = c.vscMaßstab;
+    g.vscMassX = c.vscMassX;
+    g.hscn = c.hscn;
+    g.text5 = c.Text5;
+    g.picContainer = c.picContainer;
+    g.picGraph = c.picGraph;
+    g.picLegende = c.picLegende;
+    return g;
+}
+
+tools::ToolControls toolControlsOf(const FormControls& c) {
+    tools::ToolControls t;
+    t.text6 = c.Text6;
+    t.text2 = c.Text2;
+    t.text3 = c.Text3;
+    t.option2 = c.Option2;
+    t.picture2 = c.Picture2;
+    t.line5 = c.Line5;
+    t.shape1 = c.Shape1;
+    return t;
+}
+
+void showInformation(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace
+
+Form1::Form1() : state_(std::make_unique<WindowState>()) {
+    createControls();
+    applyTabOrder();
+    graphView_ = std::make_unique<view::GraphView>(*state_, graphControlsOf(c_));
+    pointerTools_ = std::make_unique<tools::PointerTools>(*state_, graphControlsOf(c_), toolControlsOf(c_));
+    bindEvents();
+}
+
+Form1::~Form1() = default;
+
+void Form1::Form_Load() {
+    c_.Line5->setVisible(false);
+    c_.Shape1->setVisible(false);
+    c_.txtWurzel->setUtf8(view::boxText(c_.vscWurzel->value()));
+    c_.txtAbs->setUtf8(view::boxText(c_.vscAbs->value()));
+    c_.txtNenner->setUtf8(view::boxText(c_.vscNenner->value()));
+    graphView_->computeTarget();
+    arrangeWindow();
+    graphView_->vscMaßstab_Change();
+    graphView_->vscMassX_Change();
+    state_->markText = c_.Text3->text().toStdString();
+    c_.Picture2[3]->setBackColor(view::rgb(235, 0, 0));
+    graphView_->redraw();
+}
+
+// Ends at once, without asking; nothing is saved.
+void Form1::cmdEnde_Click() { QCoreApplication::exit(0); }
+
+// Wipes the whole graph, plot and blackboard alike; the window state, the
+// scales, the legend and the list stay.
+void Form1::cmdAlles_Click() { c_.picGraph->cls(); }
+
+void Form1::cmdZeichnen_Click() { graphView_->redraw(); }
+
+void Form1::Command1_Click() { graphView_->redraw(); }
+
+void Form1::cmdEinblenden_Click() { c_.Text5->setVisible(true); }
+
+void Form1::cmdAusblenden_Click() { c_.Text5->setVisible(false); }
+
+void Form1::cmdInfo_Click() { showInformation(this, authorMessageTitle(), authorMessageText()); }
+
+void Form1::cmdProgramm_Click() { showInformation(this, descriptionMessageTitle(), descriptionMessageText()); }
+
+} // namespace velnorit::shell

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/window_state.h"
+#include "shell/form_controls.h"
+#include "tools/pointer_tools.h"
+#include "view/graph_view.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+namespace velnorit::shell {
+
+// The program's one window: the panel with graph, legend, list, the formula
+// panel and the frames of the axes and the blackboard tools, and the menu
+// bar. It owns the window state for its whole life.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    Form1();
+    ~Form1() override;
+
+    // Start-up: brings controls, window state and graph into their first
+    // state before the window is shown. Runs once.
+    void Form_Load();
+
+    const FormControls& controls() const { return c_; }
+    const WindowState& state() const { return *state_; }
+    view::GraphView& graphView() { return *graphView_; }
+    tools::PointerTools& pointerTools() { return *pointerTools_; }
+
+    // The menu commands and the button "Graphik".
+    void cmdEnde_Click();
+    void cmdAlles_Click();
+    void cmdZeichnen_Click();
+    void Command1_Click();
+    void cmdEinblenden_Click();
+    void cmdAusblenden_Click();
+    void cmdInfo_Click();
+    void cmdProgramm_Click();
+
+    // Fits the panel and its children to the screen (sw x sh twips).
+    void arrangeWindow();
+
+private:
+    void createControls();
+    void applyTabOrder();
+    void bindEvents();
+
+    std::unique_ptr<WindowState> state_;
+    FormControls c_;
+    std::unique_ptr<view::GraphView> graphView_;
+    std::unique_ptr<tools::PointerTools> pointerTools_;
+};
+
+} // namespace velnorit::shell

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+
+namespace velnorit::shell {
+
+// The program icon in 16 and 32 pixels: bars narrowing towards a line.
+QIcon windowIcon();
+
+} // namespace velnorit::shell
