@@ -154,6 +154,8 @@ TEST_F(PixelSurface, BoxesCirclesAndDotsLandOnTheirPixels) {
     surface.pset(150, 80, kBlack);
     surface.setDrawWidth(2);
     surface.line(170, 20, 170, 20, kBlack); // a click of the free-hand pen
+    surface.setDrawWidth(6);
+    surface.line(180, 60, 180, 60, kBlack); // and of a wide one
     const QImage image = rendered(surface);
 
     EXPECT_EQ(pixelAt(image, 20, 20), kRed);
@@ -170,6 +172,9 @@ TEST_F(PixelSurface, BoxesCirclesAndDotsLandOnTheirPixels) {
     EXPECT_EQ(pixelAt(image, 150, 81), kWhite);
 
     EXPECT_EQ(pixelAt(image, 170, 20), kBlack) << "a segment of length zero leaves a dot";
+    EXPECT_EQ(pixelAt(image, 171, 21), kBlack);
+    EXPECT_EQ(pixelAt(image, 180, 60), kBlack);
+    EXPECT_EQ(pixelAt(image, 182, 60), kBlack);
 }
 
 TEST_F(PixelSurface, InkStaysWhereItWasDrawnWhenTheScaleChanges) {
@@ -222,6 +227,7 @@ TEST_F(PixelSurface, TextInkStaysInsideItsRecordedBounds) {
 // Numbers are set from single glyphs for speed; they must come out as Qt's
 // own text drawing puts them, kerning included ("11").
 TEST_F(PixelSurface, NumbersLookAsQtSetsThem) {
+    surface.setFont(QFont("Times New Roman")); // as the program sets it
     surface.resize(400, 60);
     surface.scale(0, 0, 400, 60);
     for (const float points : {8.0f, 9.75f, 14.0f}) {
@@ -276,8 +282,9 @@ TEST(RetainedDrawingIndex, FindsExactlyTheOperationsNearARectangleInDrawingOrder
     }
     surface.circle(15000, 300, 400, kRed); // reaches over several columns
 
+    // Across the border of two columns at x = 15,104 and down to the axis.
     const RetainedDrawing& drawing = surface.drawing();
-    const QRectF query(14990, 90, 20, 40);
+    const QRectF query(15090, 90, 30, 420);
     const std::vector<std::uint32_t> found = drawing.opsTouching(query);
 
     std::vector<std::uint32_t> expected;
@@ -288,12 +295,13 @@ TEST(RetainedDrawingIndex, FindsExactlyTheOperationsNearARectangleInDrawingOrder
             expected.push_back(i);
     }
     EXPECT_EQ(found, expected);
-    // The segments starting at 14,900 and 15,000 and the circle; neither the
-    // axis nor the numbers further down.
-    ASSERT_EQ(found.size(), 3u);
-    EXPECT_FLOAT_EQ(drawing[found[0]].x1, 14900);
+    // The axis, the segments from 15,000 and 15,100 and the circle; not the
+    // numbers further down.
+    ASSERT_EQ(found.size(), 4u);
+    EXPECT_EQ(found[0], 0u);
     EXPECT_FLOAT_EQ(drawing[found[1]].x1, 15000);
-    EXPECT_EQ(drawing[found[2]].kind, OpKind::Circle);
+    EXPECT_FLOAT_EQ(drawing[found[2]].x1, 15100);
+    EXPECT_EQ(drawing[found[3]].kind, OpKind::Circle);
 
     const std::vector<std::uint32_t> axis = drawing.opsTouching(QRectF(29990, 495, 5, 10));
     ASSERT_EQ(axis.size(), 1u);
@@ -482,6 +490,12 @@ TEST(SurfaceMouse, ReportsUserUnitsAndClicks) {
     EXPECT_EQ(downs.count(), 2);
     EXPECT_EQ(downs[1][0].value<Qt::MouseButton>(), Qt::RightButton);
     EXPECT_EQ(clicks.count(), 1) << "only the left button clicks";
+
+    QTest::mousePress(&surface, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(&surface, Qt::LeftButton, {}, QPoint(450, 10));
+    EXPECT_EQ(ups.count(), 3);
+    EXPECT_FLOAT_EQ(ups.last()[2].toFloat(), 7) << "the pointer left the surface";
+    EXPECT_EQ(clicks.count(), 1) << "released outside: no click";
 }
 
 } // namespace
