@@ -185,8 +185,6 @@ void DrawingSurface::setMousePointer(int shape) {
     }
 }
 
-double DrawingSurface::lineHeightInPixels(float points) const { return fonts_.at(points).lineHeight; }
-
 void DrawingSurface::changeEvent(QEvent* event) {
     if (event->type() == QEvent::FontChange) {
         fonts_.reset(font());

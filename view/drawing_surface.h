@@ -142,7 +142,6 @@ private:
     void invalidateAll();
     SurfaceTransform currentTransform() const;
     QRectF innerRect() const;
-    double lineHeightInPixels(float points) const;
 
     float scaleLeft_ = 0;
     float scaleTop_ = 0;
