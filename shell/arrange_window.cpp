@@ -21,8 +21,9 @@ double frameHeight(double sh, double lowScreen, double tallScreen) { return sh >
 
 } // namespace
 
-void Form1::arrangeWindow() {
-    const ScreenTwips screen = screenSizeInTwips();
+void Form1::arrangeWindow() { arrangeWindow(screenSizeInTwips()); }
+
+void Form1::arrangeWindow(const ScreenTwips& screen) {
     const double sw = screen.width;
     const double sh = screen.height;
 

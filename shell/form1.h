@@ -2,6 +2,7 @@
 
 #include "core/window_state.h"
 #include "shell/form_controls.h"
+#include "shell/screen_size.h"
 #include "tools/pointer_tools.h"
 #include "view/graph_view.h"
 
@@ -40,8 +41,10 @@ public:
     void cmdInfo_Click();
     void cmdProgramm_Click();
 
-    // Fits the panel and its children to the screen (sw x sh twips).
+    // Fits the panel and its children to the primary screen, or to a screen
+    // of the given size in twips.
     void arrangeWindow();
+    void arrangeWindow(const ScreenTwips& screen);
 
 private:
     void createControls();

@@ -2,6 +2,7 @@
 
 #include "view/colors.h"
 #include "view/retained_drawing.h"
+#include "view/surface_fonts.h"
 
 #include <QWidget>
 
@@ -124,6 +125,16 @@ private:
     friend class SurfaceLine;
     friend class SurfaceRectangle;
 
+    void changeEvent(QEvent* event) override;
+    void record(const DrawOp& op, std::string_view text, const QRectF& pixelBounds, const SurfaceTransform& transform);
+    void paintDrawing(QPainter& painter, const QRect& exposed);
+    void paintDecorations(QPainter& painter, const QRect& exposed) const;
+    QPointF userPoint(const QMouseEvent* event) const;
+    // A child's placement in pixels: the one last set here, unless the child
+    // has been moved or resized since by other means.
+    QRectF childPixels(const QWidget* child) const;
+    void setChildPixels(QWidget* child, const QRectF& pixels);
+
     // Ink added after the last full invalidation repaints only the area it
     // touched; everything recorded while the whole widget is already marked
     // adds no further work.
@@ -131,7 +142,6 @@ private:
     void invalidateAll();
     SurfaceTransform currentTransform() const;
     QRectF innerRect() const;
-    double lineHeightInPixels(float points) const;
 
     float scaleLeft_ = 0;
     float scaleTop_ = 0;
@@ -148,7 +158,15 @@ private:
     bool wholeWidgetPending_ = false;
     bool leftPressedInside_ = false;
 
+    // contentsMargins() and contentsRect() are too slow to ask for every
+    // operation: the margins are kept here, and the mapping in effect is
+    // computed again only when the scale, the size or the margins change.
+    QMargins margins_;
+    mutable SurfaceTransform transform_;
+    mutable QSize transformSize_{-1, -1}; // the size transform_ was computed for; invalid after any change
+
     std::unique_ptr<RetainedDrawing> drawing_;
+    mutable SurfaceFonts fonts_;
     std::vector<std::unique_ptr<SurfaceLine>> lines_;
     std::vector<std::unique_ptr<SurfaceRectangle>> rectangles_;
     std::vector<int> decorationOrder_; // >= 0: index into lines_, < 0: ~index into rectangles_

@@ -70,11 +70,15 @@ public:
     std::size_t memoryBytes() const;
 
 private:
+    std::uint16_t transformIndexFor(const SurfaceTransform& transform, DrawOp& op);
+
     std::vector<DrawOp> ops_;
     std::vector<QRectF> bounds_;
     std::vector<SurfaceTransform> transforms_;
     std::string texts_;
-    // column index (see the .cpp)
+    // columns_[c]: the operations whose bounds reach into pixel columns
+    // c * 256 ... c * 256 + 255; wideOps_: those spanning too many columns
+    // to be listed in each (see the .cpp)
     std::vector<std::vector<std::uint32_t>> columns_;
     std::vector<std::uint32_t> wideOps_;
 };

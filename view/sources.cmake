@@ -1,6 +1,28 @@
 # Files of the graph view.
+
+# The drawing surface: user coordinates, retained drawing, decorations.
 target_sources(velnorit_view PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/colors.h
+  ${CMAKE_CURRENT_LIST_DIR}/drawing_surface.h
+  ${CMAKE_CURRENT_LIST_DIR}/drawing_surface.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/surface_children.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/surface_decorations.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/retained_drawing.h
+  ${CMAKE_CURRENT_LIST_DIR}/retained_drawing.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/pixel_geometry.h
+  ${CMAKE_CURRENT_LIST_DIR}/pixel_geometry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/surface_fonts.h
+  ${CMAKE_CURRENT_LIST_DIR}/surface_fonts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/number_glyphs.h
+  ${CMAKE_CURRENT_LIST_DIR}/number_glyphs.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/draw_op_painter.h
+  ${CMAKE_CURRENT_LIST_DIR}/draw_op_painter.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/pointer_shapes.h
+  ${CMAKE_CURRENT_LIST_DIR}/pointer_shapes.cpp
+)
+
+# Controls, handlers and redraw.
+target_sources(velnorit_view PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/value_scroll_bar.h
   ${CMAKE_CURRENT_LIST_DIR}/value_scroll_bar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_boxes.h
