@@ -110,7 +110,7 @@ TEST_F(Redraw, FillsTheUpperBarsOfTwoToEightAndOutlinesTheLowerOnes) {
     for (int n = 2; n <= 8; ++n) {
         int filledUpper = 0, outlinedLower = 0, circles = 0;
         for (const Op& o : opsOfDenominator(ops, n)) {
-            if (o.op.kind == OpKind::FilledBox && o.op.color == kDark && o.op.x1 == single(n + 0.3)) ++filledUpper;
+            if (o.op.kind == OpKind::FilledBox && o.op.color == kDark && o.op.x2 == single(n + 0.7)) ++filledUpper;
             if (o.op.kind == OpKind::Box && o.op.color == kRed && o.op.x1 == single(n + 0.4)) ++outlinedLower;
             if (o.op.kind == OpKind::Circle) ++circles;
         }
