@@ -16,6 +16,10 @@ namespace {
 
 float single(double value) { return static_cast<float>(value); }
 
+// The formula panel keeps its absolute size of 3840 x 1905 twips.
+constexpr double kFormulaPanelWidthTwips = 3840;
+constexpr double kFormulaPanelHeightTwips = 1905;
+
 // Frames are a little lower on screens above 11500 twips (766 pixels).
 double frameHeight(double sh, double lowScreen, double tallScreen) { return sh > 11500 ? tallScreen : lowScreen; }
 
@@ -29,9 +33,11 @@ void Form1::arrangeWindow(const ScreenTwips& screen) {
 
     DrawingSurface* panel = c_.picContainer;
     const double panelLeft = checkedMultiply(sw, 0.01);
-    const double panelWidth = checkedMultiply(sw, 0.97);
-    // A screen too small for these proportions still gets no negative size.
-    const double panelHeight = std::max(0.0, checkedAdd(sh, -1200));
+    // Screens far below these proportions (narrower than about 530 or lower
+    // than about 340 pixels) get a panel at least twice the formula panel's
+    // size, so that every child keeps a positive size inside the panel.
+    const double panelWidth = std::max(checkedMultiply(sw, 0.97), 2 * kFormulaPanelWidthTwips);
+    const double panelHeight = std::max(checkedAdd(sh, -1200), 2 * kFormulaPanelHeightTwips);
     panel->setGeometry(twipsToPixels(panelLeft), twipsToPixels(100), twipsToPixels(panelWidth),
                        twipsToPixels(panelHeight));
     panel->setScaleWidth(100);
@@ -44,7 +50,7 @@ void Form1::arrangeWindow(const ScreenTwips& screen) {
     panel->setChildLeft(c_.Text5, panel->childLeft(c_.Picture1));
     panel->setChildWidth(c_.Text5, panel->childWidth(c_.Picture1));
     panel->setChildTop(c_.Text5, single(checkedAdd(checkedAdd(pictureHeight, panel->childTop(c_.Picture1)), 0.5)));
-    panel->setChildHeight(c_.Text5, single(std::max(0.0, 100 - pictureHeight - 3)));
+    panel->setChildHeight(c_.Text5, single(100 - pictureHeight - 3));
 
     panel->placeChild(c_.Frame1, 0, 0, 12, single(frameHeight(sh, 22, 18)));
     const double frame2Top = checkedAdd(panel->childHeight(c_.Frame1), panel->childTop(c_.Frame1));

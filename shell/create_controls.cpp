@@ -4,6 +4,7 @@
 #include "shell/control_looks.h"
 #include "shell/form1.h"
 #include "shell/twips.h"
+#include "shell/window_icon.h"
 
 #include <QMenuBar>
 
@@ -59,6 +60,7 @@ SurfaceLine* lineInTwips(DrawingSurface* surface, double x1, double y1, double x
 
 void Form1::createControls() {
     setWindowTitle(QStringLiteral("Rationale Velnorit"));
+    setWindowIcon(programIcon());
     auto* client = new QWidget(this);
     setCentralWidget(client);
     setColours(client, activeBorderColour());

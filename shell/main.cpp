@@ -1,7 +1,6 @@
 // Rationale Velnorit: the window, started full screen with the first graph.
 #include "shell/form1.h"
 #include "shell/runtime_error_guard.h"
-#include "shell/window_icon.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -11,7 +10,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("velnorit"));
     QApplication::setApplicationDisplayName(QStringLiteral("Rationale Velnorit"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(velnorit::shell::windowIcon());
 
     velnorit::shell::Form1 form;
     velnorit::shell::runHandler([&] { form.Form_Load(); });

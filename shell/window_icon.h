@@ -5,6 +5,6 @@
 namespace velnorit::shell {
 
 // The program icon in 16 and 32 pixels: bars narrowing towards a line.
-QIcon windowIcon();
+QIcon programIcon();
 
 } // namespace velnorit::shell

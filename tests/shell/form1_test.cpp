@@ -1,0 +1,201 @@
+#include "../support/form_fixture.h"
+
+#include "core/result_list.h"
+#include "shell/messages.h"
+#include "view/regional_numbers.h"
+
+#include <QMenuBar>
+#include <QStyleOptionSlider>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace velnorit {
+namespace {
+
+using namespace velnorit::view;
+using shell::Form1;
+
+class StartedForm : public ::testing::Test {
+protected:
+    std::unique_ptr<Form1> form = testing::startedForm();
+    const shell::FormControls& c = form->controls();
+    const WindowState& state = form->state();
+};
+
+TEST_F(StartedForm, StartsInTheStateOfTheStartUpTable) {
+    EXPECT_EQ(c.txtWurzel->text(), "5");
+    EXPECT_EQ(c.txtAbs->text(), "0");
+    EXPECT_EQ(c.txtNenner->text(), "2");
+    EXPECT_EQ(state.sign, 1);
+    EXPECT_TRUE(c.Option1[0]->isChecked());
+    EXPECT_FALSE(c.Option1[1]->isChecked());
+    EXPECT_EQ(*state.target, std::sqrt(5.0) / 2);
+    EXPECT_DOUBLE_EQ(state.yScale, 36.443148688046655);
+    EXPECT_EQ(c.Text1[1]->text(), "1");
+    EXPECT_EQ(c.Text1[3]->text(), "701");
+    EXPECT_EQ(*state.nStart, 1);
+    EXPECT_EQ(state.markText, "*");
+    EXPECT_EQ(c.Picture2[3]->backColor(), rgb(235, 0, 0));
+    EXPECT_EQ(c.Picture2[4]->backColor(), rgb(0, 0, 255));
+    EXPECT_FALSE(c.Line5->isVisible());
+    EXPECT_FALSE(c.Shape1->isVisible());
+    EXPECT_TRUE(c.Text6->isVisible());
+    EXPECT_TRUE(c.Option2[1]->isChecked());
+    EXPECT_EQ(c.picGraph->mousePointer(), kSquarePointer);
+    EXPECT_EQ(*state.n, 10001);
+    EXPECT_EQ(c.Text5->crLfText().substr(0, resultListHeader().size()), resultListHeader());
+    EXPECT_EQ(form->windowTitle(), "Rationale Velnorit");
+    EXPECT_FALSE(form->windowIcon().isNull());
+    EXPECT_EQ(c.Picture2[0]->toolTip(), "Farbe für Zeichnen wählen");
+    EXPECT_EQ(c.Picture2[4]->toolTip(), "");
+}
+
+TEST_F(StartedForm, HasTheMenuTree) {
+    QStringList bar;
+    for (QAction* action : form->menuBar()->actions()) {
+        QString entry = action->text();
+        if (action->menu() != nullptr)
+            for (QAction* item : action->menu()->actions()) entry += " > " + item->text();
+        bar << entry;
+    }
+    EXPECT_EQ(bar, (QStringList{"Programm beenden", "Tafel wischen > Alles > Zeichnen", "Information",
+                                "Liste ein/ausblenden > einblenden > ausblenden", "Zum Programm"}));
+}
+
+// Each container's children, back to front: a later one covers an earlier one.
+int stackIndex(QWidget* widget) {
+    return static_cast<int>(widget->parentWidget()->children().indexOf(widget));
+}
+
+TEST_F(StartedForm, StacksTheControlsFrontToBackAsListed) {
+    const std::vector<QWidget*> frontToBack = {c.Frame3, c.Frame1, c.hscn,     c.Text2,     c.Frame2,
+                                               c.Text5,  c.Picture1, c.picLegende, c.picGraph};
+    for (std::size_t i = 1; i < frontToBack.size(); ++i)
+        EXPECT_GT(stackIndex(frontToBack[i - 1]), stackIndex(frontToBack[i])) << i;
+    EXPECT_GT(stackIndex(c.Picture2[3]), stackIndex(c.Picture2[4]));
+    EXPECT_GT(stackIndex(c.Text3), stackIndex(c.Option2[0]));
+    EXPECT_GT(stackIndex(c.vscMassX), stackIndex(c.Text1[1]));
+    EXPECT_GT(stackIndex(c.Text1[0]), stackIndex(c.vscMaßstab));
+    EXPECT_GT(stackIndex(c.Command1), stackIndex(c.vscNenner));
+
+    // What the user sees where they overlap.
+    QWidget* panel = c.picContainer;
+    auto topmostAt = [panel](QWidget* widget, QPoint local) {
+        QWidget* hit = panel->childAt(widget->mapTo(panel, local));
+        while (hit != nullptr && hit->parentWidget() != panel) hit = hit->parentWidget();
+        return hit;
+    };
+    EXPECT_EQ(topmostAt(c.Frame2, QPoint(3, c.Frame2->height() / 2)), c.Frame2);
+    EXPECT_EQ(topmostAt(c.hscn, QPoint(c.hscn->width() - 30, 2)), c.hscn);
+    EXPECT_EQ(topmostAt(c.Text5, QPoint(5, 5)), c.Text5);
+}
+
+TEST_F(StartedForm, TheUpperArrowOfAParameterBarRaisesItsValue) {
+    ValueScrollBar* bar = c.vscWurzel;
+    QStyleOptionSlider option;
+    option.initFrom(bar);
+    option.orientation = Qt::Vertical;
+    option.minimum = bar->minimum();
+    option.maximum = bar->maximum();
+    option.sliderPosition = bar->sliderPosition();
+    option.sliderValue = bar->QScrollBar::value();
+    option.singleStep = bar->singleStep();
+    option.pageStep = bar->pageStep();
+    option.subControls = QStyle::SC_All;
+    const QRect upper = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine, bar);
+    ASSERT_TRUE(upper.isValid());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, upper.center());
+    EXPECT_EQ(bar->value(), 6);
+    EXPECT_EQ(c.txtWurzel->text(), "6");
+    EXPECT_DOUBLE_EQ(*state.target, std::sqrt(6.0) / 2);
+}
+
+TEST_F(StartedForm, AParameterChangeWaitsForGraphik) {
+    const std::string list = c.Text5->crLfText();
+    const std::size_t drawn = c.picGraph->drawing().size();
+    c.vscNenner->setValue(3);
+    EXPECT_EQ(c.txtNenner->text(), "3");
+    EXPECT_DOUBLE_EQ(*state.target, std::sqrt(5.0) / 3);
+    EXPECT_EQ(c.Text5->crLfText(), list);
+    EXPECT_EQ(state.lowerNum[9], 10);
+
+    QTest::mouseClick(c.Command1, Qt::LeftButton);
+    EXPECT_NE(c.Text5->crLfText(), list);
+    EXPECT_EQ(state.lowerNum[9], 6); // floor(9 * 0.745...)
+    EXPECT_GT(c.picGraph->drawing().size(), drawn / 2);
+    EXPECT_EQ(c.Text1[0]->text().toStdString(), view::boxText(std::floor((*state.target + state.yScale / 100) * 10000) / 10000));
+}
+
+TEST_F(StartedForm, ShowsAndHidesTheList) {
+    c.cmdAusblenden->trigger();
+    EXPECT_FALSE(c.Text5->isVisible());
+    c.cmdAusblenden->trigger();
+    EXPECT_FALSE(c.Text5->isVisible());
+    const std::string list = c.Text5->crLfText();
+    c.vscMaßstab->setValue(4); // redraws while hidden
+    EXPECT_EQ(c.Text5->crLfText(), list) << "the records do not depend on the zoom";
+    c.cmdEinblenden->trigger();
+    EXPECT_TRUE(c.Text5->isVisible());
+    c.cmdEinblenden->trigger();
+    EXPECT_TRUE(c.Text5->isVisible());
+}
+
+TEST_F(StartedForm, AllesWipesOnlyTheGraph) {
+    const std::string list = c.Text5->crLfText();
+    const auto upperNum = state.upperNum;
+    const float left = c.picGraph->scaleLeft();
+    const std::size_t legend = c.picLegende->drawing().size();
+    c.cmdAlles->trigger();
+    EXPECT_EQ(c.picGraph->drawing().size(), 0u);
+    EXPECT_EQ(c.picGraph->currentX(), 0.0f);
+    EXPECT_EQ(c.picGraph->currentY(), 0.0f);
+    EXPECT_EQ(c.picGraph->scaleLeft(), left);
+    EXPECT_EQ(c.picLegende->drawing().size(), legend);
+    EXPECT_EQ(c.Text5->crLfText(), list);
+    EXPECT_TRUE(state.upperNum == upperNum);
+    EXPECT_TRUE(c.Option2[1]->isChecked());
+
+    c.cmdZeichnen->trigger();
+    EXPECT_GT(c.picGraph->drawing().size(), 10000u);
+}
+
+TEST_F(StartedForm, ShowsTheTwoMessageBoxes) {
+    const testing::MessageBoxSeen author = testing::whileMessageBoxOpen([&] { c.cmdInfo->trigger(); });
+    ASSERT_TRUE(author.shown);
+    EXPECT_EQ(author.title, "Programmiert von");
+    EXPECT_EQ(author.text, "Das Velnorit-Team\r\nFreie Lehrsoftware für den Mathematikunterricht");
+    EXPECT_EQ(author.icon, QMessageBox::Information);
+    EXPECT_EQ(author.buttonCount, 1);
+    EXPECT_TRUE(author.okButton);
+
+    const testing::MessageBoxSeen description = testing::whileMessageBoxOpen([&] { c.cmdProgramm->trigger(); });
+    ASSERT_TRUE(description.shown);
+    EXPECT_EQ(description.title, "Programmfunktion");
+    EXPECT_EQ(description.text, "Für die gewählte quadratische Irrationalität\r\n"
+                                "werden für jeden Nenner die am besten\r\n"
+                                "approximierenden Brüche dargestellt.\r\n"
+                                "Die erreichte Genauigkeit wird durch einen Stammbruch\r\n"
+                                "und durch das Absolutglied der vom \r\n"
+                                "approximierenden Bruch gelösten Pellschen Gleichung\r\n"
+                                "angegeben (im Feld am Mauszeiger)");
+    EXPECT_EQ(description.icon, QMessageBox::Information);
+    EXPECT_EQ(description.buttonCount, 1);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_EQ(*state.target, std::sqrt(5.0) / 2);
+}
+
+TEST_F(StartedForm, ProgrammBeendenEndsTheEventLoopAtOnce) {
+    bool laterEventRan = false;
+    QObject later; // cancels the later event when the test ends
+    QTimer::singleShot(0, form.get(), [&] {
+        c.cmdEnde->trigger();
+        QTimer::singleShot(0, &later, [&] { laterEventRan = true; });
+    });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(laterEventRan);
+}
+
+} // namespace
+} // namespace velnorit

@@ -1,0 +1,10 @@
+# A helper program that saves the X screen as a PNG (real-window tests under Xvfb).
+add_executable(grab_screen ${PROJECT_SOURCE_DIR}/tests/support/grab_screen.cpp)
+target_link_libraries(grab_screen PRIVATE Qt6::Gui)
+
+velnorit_widget_test(shell_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/form1_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/layout_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/runtime_error_test.cpp
+  LIBRARIES velnorit_shell)
