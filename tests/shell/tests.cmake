@@ -8,3 +8,8 @@ velnorit_widget_test(shell_tests
     ${CMAKE_CURRENT_LIST_DIR}/layout_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/runtime_error_test.cpp
   LIBRARIES velnorit_shell)
+
+add_test(NAME real_window_test
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/real_window_test.sh
+          $<TARGET_FILE:velnorit> $<TARGET_FILE:grab_screen> ${CMAKE_BINARY_DIR}/velnorit-1024x768.png)
+set_tests_properties(real_window_test PROPERTIES TIMEOUT 60)

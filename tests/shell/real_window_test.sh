@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Starts the real program on a 1024 x 768 X server (Xvfb), checks that its
+# window fills the screen with the caption "Rationale Velnorit", and saves a
+# screenshot for a person to look at.
+#   real_window_test.sh PROGRAM GRAB_SCREEN SCREENSHOT.png
+set -euo pipefail
+program=$1
+grab_screen=$2
+screenshot=$3
+
+if [ -z "${VELNORIT_IN_XVFB:-}" ]; then
+  export VELNORIT_IN_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+unset QT_QPA_PLATFORM
+runtime_dir=$(mktemp -d)
+export XDG_RUNTIME_DIR="$runtime_dir"
+"$program" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$runtime_dir"' EXIT
+
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Rationale Velnorit$' | head -n 1)
+sleep 1 # let the first paint finish
+info=$(xwininfo -id "$window")
+field() { sed -n "s/^ *$1: *//p" <<<"$info"; }
+
+fail=0
+check() {
+  if [ "$2" != "$3" ]; then
+    echo "FAIL: $1 is '$2', expected '$3'"
+    fail=1
+  else
+    echo "ok: $1 = $2"
+  fi
+}
+check "caption" "$(xdotool getwindowname "$window")" "Rationale Velnorit"
+check "left" "$(field 'Absolute upper-left X')" 0
+check "top" "$(field 'Absolute upper-left Y')" 0
+check "width" "$(field Width)" 1024
+check "height" "$(field Height)" 768
+
+"$grab_screen" "$screenshot"
+echo "screenshot: $screenshot"
+
+if ! kill -0 "$pid" 2>/dev/null; then
+  echo "FAIL: the program ended by itself"
+  fail=1
+fi
+exit $fail
