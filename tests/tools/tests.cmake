@@ -1,0 +1,6 @@
+velnorit_widget_test(tools_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/tools_window.h
+    ${CMAKE_CURRENT_LIST_DIR}/tools_window.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pointer_readout_test.cpp
+  LIBRARIES velnorit_shell)
