@@ -30,6 +30,30 @@ public:
     void hideReadout();
 
 private:
+    // The options of Option2, by index. The selection is read from the
+    // buttons at each event; nothing else records it.
+    enum Tool { kSlope = 0, kFreehand = 1, kMarker = 2, kEraser = 3 };
+    bool selected(Tool tool) const;
+    bool buttonIsDown() const;
+    view::RgbValue penColour() const;
+    view::DrawingSurface& graph() const { return *graph_.picGraph; }
+
+    // Free-hand pen, eraser and marker (blackboard_tools.cpp).
+    void showEraser();
+    void placeEraser(float x, float y);
+    void eraseUnderSquare();
+    void penDot(float x, float y);
+    void penSegment(float x, float y);
+    void stampMarker(float x, float y);
+
+    // Slope line (slope_tool.cpp).
+    void startSlope(float x, float y);
+    void stretchSlope(float x, float y);
+    void endSlope(float x, float y);
+
+    // The field beside the pointer and the accuracy box (pointer_readout.cpp).
+    void readout(float x, float y, int sign);
+
     WindowState& state_;
     view::GraphControls graph_;
     ToolControls tools_;

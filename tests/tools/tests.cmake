@@ -1,0 +1,8 @@
+velnorit_widget_test(tools_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/tools_window.h
+    ${CMAKE_CURRENT_LIST_DIR}/tools_window.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/pointer_readout_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/blackboard_tools_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/slope_tool_test.cpp
+  LIBRARIES velnorit_shell)

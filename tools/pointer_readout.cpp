@@ -1,0 +1,87 @@
+// The field beside the pointer: the fraction for the denominator under the
+// pointer, its value, target, the accuracy 1/m and the Pell term k.
+#include "tools/pointer_readout.h"
+
+#include "core/accuracy.h"
+#include "core/integer_rules.h"
+#include "core/number_format.h"
+#include "core/number_reading.h"
+#include "tools/pointer_tools.h"
+
+#include <cmath>
+
+namespace velnorit::tools {
+
+namespace {
+
+float single(double value) { return static_cast<float>(value); }
+
+// The colours of the two sequences' marks in the graph.
+const QColor kUpperSide(140, 140, 140);
+const QColor kLowerSide(240, 10, 10);
+
+void setBackground(QWidget& field, const QColor& colour) {
+    QPalette palette = field.palette();
+    if (palette.color(QPalette::Base) == colour && palette.color(QPalette::Window) == colour) return;
+    palette.setColor(QPalette::Base, colour);
+    palette.setColor(QPalette::Window, colour);
+    field.setPalette(palette);
+}
+
+// Writing an unchanged text would only relayout the box.
+void setText(view::MultiLineBox& box, const std::string& text) {
+    if (box.crLfText() != text) box.setCrLfText(text);
+}
+
+} // namespace
+
+ReadoutTexts readoutTexts(double numerator, float denominator, const ReadoutParameters& parameters) {
+    const double value = checkedDivide(numerator, denominator);
+    // Through the Str forms: values equal to 15 digits are at distance 0.
+    const double distance = std::abs(val(strForm(value)) - val(strForm(parameters.target)));
+    if (distance == 0) return {};
+
+    const std::string m = strForm(accuracyDenominator(distance));
+    const double k = pellAbsoluteTerm(parameters.wurzel, parameters.nenner, parameters.abs, parameters.sign,
+                                      numerator, denominator);
+    ReadoutTexts texts;
+    texts.field = strForm(numerator) + " /" + strFormSingle(denominator) + " =\r\n" + strForm(value) +
+                  "\r\nZiel:\r\n" + strForm(parameters.target) + "\r\nGen.: 1/" + m + "   " + strForm(k);
+    texts.accuracy = " 1/" + m;
+    return texts;
+}
+
+// Only for denominators after the view's first and up to 10000; elsewhere the
+// field keeps what it shows. There is no clamping at the graph's edges.
+void PointerTools::readout(float x, float y, int sign) {
+    if (!(valueOf(state_.nStart) < x && x <= kLastDenominator)) return;
+
+    view::MultiLineBox& field = *tools_.text6;
+    field.setVisible(true);
+    graph().setChildLeft(&field, single(x + 0.5));
+    graph().setChildTop(&field, single(y - 0.0009 * state_.yScale));
+
+    // At target exactly the pointer reads the lower side.
+    const double target = valueOf(state_.target);
+    const float q = intPart(x);
+    double p = 0;
+    if (y > target) {
+        setBackground(field, kUpperSide);
+        p = state_.upperNumAt(toLong(q));
+    } else {
+        setBackground(field, kLowerSide);
+        p = state_.lowerNumAt(toLong(q));
+    }
+
+    ReadoutParameters parameters;
+    parameters.target = target;
+    parameters.wurzel = graph_.vscWurzel->value();
+    parameters.abs = graph_.vscAbs->value();
+    parameters.nenner = graph_.vscNenner->value();
+    parameters.sign = sign;
+    const ReadoutTexts texts = readoutTexts(p, q, parameters);
+    setText(field, texts.field);
+    setText(*tools_.text2, texts.accuracy);
+}
+
+} // namespace velnorit::tools
