@@ -248,6 +248,10 @@ void DrawingSurface::mouseMoveEvent(QMouseEvent* event) {
     emit mouseMove(event->buttons(), event->modifiers(), static_cast<float>(point.x()), static_cast<float>(point.y()));
 }
 
+// The second press of a double-click is no new press: a double-click reports
+// down, up, up, and one click, so that a marker or a pen dot is not set twice.
+void DrawingSurface::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+
 void DrawingSurface::mouseReleaseEvent(QMouseEvent* event) {
     const QPointF point = userPoint(event);
     emit mouseUp(event->button(), event->modifiers(), static_cast<float>(point.x()), static_cast<float>(point.y()));

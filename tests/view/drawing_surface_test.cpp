@@ -496,6 +496,20 @@ TEST(SurfaceMouse, ReportsUserUnitsAndClicks) {
     EXPECT_EQ(ups.count(), 3);
     EXPECT_FLOAT_EQ(ups.last()[2].toFloat(), 7) << "the pointer left the surface";
     EXPECT_EQ(clicks.count(), 1) << "released outside: no click";
+
+    // A double-click, as the window system delivers it (press, release,
+    // double-click in place of the second press, release), is one press with
+    // two releases and one click.
+    const QPoint place(30, 30);
+    QTest::mousePress(&surface, Qt::LeftButton, {}, place);
+    QTest::mouseRelease(&surface, Qt::LeftButton, {}, place);
+    QMouseEvent secondPress(QEvent::MouseButtonDblClick, QPointF(place), surface.mapToGlobal(QPointF(place)),
+                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&surface, &secondPress);
+    QTest::mouseRelease(&surface, Qt::LeftButton, {}, place);
+    EXPECT_EQ(downs.count(), 4);
+    EXPECT_EQ(ups.count(), 5);
+    EXPECT_EQ(clicks.count(), 2);
 }
 
 } // namespace

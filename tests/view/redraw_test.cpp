@@ -242,7 +242,9 @@ TEST_F(Redraw, AnIntegralTargetHasFlatOutlinedBarsAfterTheFirstDenominator) {
         if (o.op.kind == OpKind::Text && o.op.color != kBlue) numerators.push_back(o.text);
     EXPECT_EQ(numerators, (std::vector<std::string>{" 14", " 14"}));
     for (const Op& o : step7)
-        if (o.op.kind == OpKind::Box && o.op.color == kDark) EXPECT_EQ(o.op.y1, o.op.y2);
+        if (o.op.kind == OpKind::Box && o.op.color == kDark) {
+            EXPECT_EQ(o.op.y1, o.op.y2);
+        }
 }
 
 TEST_F(Redraw, TwiceInARowGivesTheSameDrawingAndTheSameList) {
@@ -271,7 +273,9 @@ TEST_F(Redraw, ShowsTheLastWindowAndPansWithoutRedrawing) {
     int redBars = 0;
     for (const Op& o : opsOf(harness.graph())) {
         const bool mark = o.op.kind == OpKind::Box || o.op.kind == OpKind::FilledBox || o.op.kind == OpKind::Circle;
-        if (mark) EXPECT_GE(o.op.x1, 9501);
+        if (mark) {
+            EXPECT_GE(o.op.x1, 9501);
+        }
         if (mark && o.op.color == kRed && o.op.kind != OpKind::Circle) ++redBars;
     }
     EXPECT_EQ(redBars, 500); // 9501..10000; 10001..10201 stay empty
