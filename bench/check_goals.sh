@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Runs the benchmarks and fails when a median is more than twice its goal:
+# redraw 10 ms, repaint of the visible graph 5 ms, pointer move 1 ms (with the
+# readout; also a free-hand segment), start-up 400 ms.
+# Not part of the tests: the build machines are shared and noisy.
+#   bench/check_goals.sh [BUILD_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+
+# median_ms PROGRAM BENCHMARK_NAME: the median real time in milliseconds.
+median_ms() {
+  "$build/bench/$1" --benchmark_filter="^$2\$" --benchmark_repetitions=5 \
+    --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null |
+    awk -F, -v name="\"$2_median\"" '
+      $1 == name {
+        scale = ($5 == "ns") ? 1e-6 : ($5 == "us") ? 1e-3 : ($5 == "s") ? 1e3 : 1
+        printf "%.3f\n", $3 * scale
+      }'
+}
+
+failed=0
+check() { # PROGRAM BENCHMARK GOAL_MS
+  local median
+  median=$(median_ms "$1" "$2")
+  if [ -z "$median" ]; then
+    echo "FEHLT   $2 ($1)"
+    failed=1
+  elif awk -v m="$median" -v g="$3" 'BEGIN { exit !(m > 2 * g) }'; then
+    echo "ZU LANGSAM $2: $median ms (Ziel $3 ms, Grenze $(awk -v g="$3" 'BEGIN { print 2 * g }') ms)"
+    failed=1
+  else
+    echo "ok      $2: $median ms (Ziel $3 ms)"
+  fi
+}
+
+check graph_bench 'redraw/0' 10
+check graph_bench 'redraw/19' 10
+check graph_bench 'repaintVisibleGraph/0' 5
+check graph_bench 'repaintVisibleGraph/19' 5
+check tools_bench 'BM_PointerMoveWithReadout' 1
+check tools_bench 'BM_FreehandSegment' 1
+check startup_bench 'startProgram/iterations:10/repeats:5' 400
+exit $failed
