@@ -82,15 +82,3 @@ void BM_FreehandSegment(benchmark::State& state) {
 BENCHMARK(BM_FreehandSegment)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" VELNORIT_FULL_HD_SCREEN);
-    qputenv("QT_QPA_OFFSCREEN_NO_GLX", "1");
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

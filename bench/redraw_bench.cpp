@@ -45,12 +45,3 @@ void repaintVisibleGraph(benchmark::State& bench) {
 BENCHMARK(repaintVisibleGraph)->Arg(0)->Arg(19)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + VELNORIT_BENCH_SCREEN);
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
