@@ -5,6 +5,7 @@ add_library(acceptance_support STATIC
   ${CMAKE_CURRENT_LIST_DIR}/check_log.cpp
   ${CMAKE_CURRENT_LIST_DIR}/clipboard_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/common_steps.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/drawing_frame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/formula_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/graph_geometry.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_bar.cpp
@@ -27,3 +28,4 @@ function(velnorit_real_window_scenario name)
 endfunction()
 
 velnorit_real_window_scenario(acceptance_scenario)
+velnorit_real_window_scenario(tools_scenario)
