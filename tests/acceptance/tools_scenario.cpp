@@ -53,7 +53,8 @@ void tools(const QString& programPath, const QString& folder, CheckLog& log) {
     const double denominator = graph.pixelsPerDenominator();
 
     // Where the marks go, in the free band above the target line between
-    // denominators 10 and 27, clear of one another.
+    // denominators 10 and 27, clear of one another and of the field beside
+    // the pointer, which would catch the first press where it starts.
     const QPoint strokeStart = graph.at(10.5, 0.68);
     const QPoint strokeEnd = graph.at(16.0, 0.50);
     const QPoint markerClick = graph.at(24.5, 0.62);
