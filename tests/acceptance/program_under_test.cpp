@@ -1,0 +1,46 @@
+#include "program_under_test.h"
+
+#include "check_log.h"
+#include "x_input.h"
+
+namespace velnorit::acceptance {
+
+ProgramUnderTest::ProgramUnderTest(const QString& path) {
+    process_.setProgram(path);
+    process_.setProcessChannelMode(QProcess::SeparateChannels);
+    process_.start();
+    if (!process_.waitForStarted(10000)) throw ScenarioAborted("could not start " + path);
+}
+
+ProgramUnderTest::~ProgramUnderTest() {
+    if (isRunning()) {
+        process_.kill();
+        process_.waitForFinished(5000);
+    }
+}
+
+void ProgramUnderTest::waitForMainWindow() {
+    if (waitForWindowNamed("^Rationale Velnorit$", 20000).isEmpty())
+        throw ScenarioAborted("the window \"Rationale Velnorit\" did not appear");
+}
+
+bool ProgramUnderTest::waitForEnd(int timeoutMs) {
+    return !isRunning() || process_.waitForFinished(timeoutMs);
+}
+
+bool ProgramUnderTest::endedNormallyWithStatusZero() const {
+    return !isRunning() && process_.exitStatus() == QProcess::NormalExit && process_.exitCode() == 0;
+}
+
+QString ProgramUnderTest::endDescription() const {
+    if (isRunning()) return "still running";
+    if (process_.exitStatus() != QProcess::NormalExit) return "crashed or killed";
+    return "exit status " + QString::number(process_.exitCode());
+}
+
+QString ProgramUnderTest::standardError() {
+    standardError_ += process_.readAllStandardError();
+    return QString::fromLocal8Bit(standardError_);
+}
+
+} // namespace velnorit::acceptance

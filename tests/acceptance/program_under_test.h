@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+
+namespace velnorit::acceptance {
+
+// The real program started as a child process with its own standard error
+// collected. A run still going when the object dies is killed.
+class ProgramUnderTest {
+public:
+    explicit ProgramUnderTest(const QString& path);
+    ~ProgramUnderTest();
+    ProgramUnderTest(const ProgramUnderTest&) = delete;
+    ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
+
+    // Waits for the main window "Rationale Velnorit" to be shown.
+    void waitForMainWindow();
+    bool isRunning() const { return process_.state() != QProcess::NotRunning; }
+    // Waits for the program to end by itself; false on time-out.
+    bool waitForEnd(int timeoutMs);
+    bool endedNormallyWithStatusZero() const;
+    QString endDescription() const;
+    // Everything the program wrote to standard error so far.
+    QString standardError();
+
+private:
+    QProcess process_;
+    QByteArray standardError_;
+};
+
+} // namespace velnorit::acceptance

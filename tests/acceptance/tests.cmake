@@ -1,0 +1,31 @@
+# Real-window tests: driver programs that start the real program under Xvfb,
+# give it real X input through xdotool and judge the screen, the clipboard
+# and the process from outside.
+add_library(acceptance_support STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/check_log.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/clipboard_text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/common_steps.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/drawing_frame.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/formula_panel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/graph_geometry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu_bar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/pixel_search.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/program_under_test.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/readout_field.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/screen_capture.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/x_input.cpp)
+target_link_libraries(acceptance_support PUBLIC Qt6::Gui)
+
+# A scenario: its driver program and a ctest entry that runs it on a fresh
+# 1024 x 768 X server; screenshots land in the build folder.
+function(velnorit_real_window_scenario name)
+  add_executable(${name} ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/${name}.cpp)
+  target_link_libraries(${name} PRIVATE acceptance_support)
+  add_test(NAME ${name}
+    COMMAND ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/run_in_xvfb.sh
+            $<TARGET_FILE:${name}> $<TARGET_FILE:velnorit> ${CMAKE_BINARY_DIR})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 120)
+endfunction()
+
+velnorit_real_window_scenario(acceptance_scenario)
+velnorit_real_window_scenario(tools_scenario)

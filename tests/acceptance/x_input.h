@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+namespace velnorit::acceptance {
+
+// Real X input through xdotool (XTEST): the program under test receives the
+// same events as from a person at the keyboard and mouse. Points are screen
+// pixels.
+
+void movePointer(QPoint to);
+void click(QPoint at);
+// Presses the left button at the first point, moves through the others and
+// releases at the last.
+void drag(const QList<QPoint>& path);
+// Key combinations in xdotool's names, e.g. "ctrl+a", "Return".
+void pressKeys(const QStringList& keys);
+
+// Ids of the visible windows whose name matches the regular expression.
+QStringList visibleWindowsNamed(const QString& pattern);
+// Waits until a visible window with the name appears and returns its id;
+// an empty string when none appears in time.
+QString waitForWindowNamed(const QString& pattern, int timeoutMs = 10000);
+// Waits until no visible window has the name; false when one is still there
+// after the time-out.
+bool waitUntilNoWindowNamed(const QString& pattern, int timeoutMs = 5000);
+
+} // namespace velnorit::acceptance
