@@ -21,3 +21,10 @@ velnorit_widget_test(event_storm_tests
 # room for slower machines.
 set_tests_properties(event_storm_tests PROPERTIES TIMEOUT 900)
 
+# The memory of many redraws, in a process of its own.
+velnorit_widget_test(redraw_memory_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/redraw_memory_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/resident_memory.h
+    ${CMAKE_CURRENT_LIST_DIR}/resident_memory.cpp
+  LIBRARIES velnorit_shell)
