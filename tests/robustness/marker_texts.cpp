@@ -15,9 +15,13 @@ constexpr std::array<char32_t, 11> kBidiControls = {0x200E, 0x200F, 0x202A, 0x20
                                                    0x202E, 0x2066, 0x2067, 0x2068, 0x2069};
 constexpr std::array<char32_t, 4> kJoiners = {0x200C, 0x200D, 0xFEFF, 0x034F};
 constexpr std::array<char32_t, 3> kBlanks = {U'\t', U' ', 0x00A0};
+// Characters a paste can bring along: controls (NUL and line breaks among
+// them), the line and paragraph separators, the replacement character and
+// non-characters.
+constexpr std::array<char32_t, 9> kOddities = {0x0000, 0x000A, 0x000D, 0x007F, 0x2028, 0x2029, 0xFFFD, 0xFFFE, 0xFFFF};
 
 enum Run { kLatin, kGermanLetters, kCombining, kHebrew, kArabic, kBidi, kJoin, kEmoji, kCjk, kBlank, kDevanagari,
-           kThai, kRunKinds };
+           kThai, kOdd, kRunKinds };
 
 } // namespace
 
@@ -69,6 +73,7 @@ void MarkerTexts::appendRun(std::u32string& text, int room) {
         case kBlank: c = pick(kBlanks); break;
         case kDevanagari: c = oneIn(3) ? randomIn(0x093E, 0x094D) : randomIn(0x0915, 0x0939); break;
         case kThai: c = oneIn(3) ? randomIn(0x0E47, 0x0E4E) : randomIn(0x0E01, 0x0E2E); break;
+        case kOdd: c = oneIn(2) ? pick(kOddities) : randomIn(0x01, 0x1F); break;
         default: break;
         }
         text.push_back(c);

@@ -10,7 +10,8 @@ namespace velnorit::testing {
 // (code points): runs of Latin and German letters, combining marks stacked on
 // a letter or standing alone, Hebrew and Arabic with their vowel marks,
 // Devanagari and Thai, the bidirectional controls, joiners, emoji outside the
-// basic plane, CJK, tabs and blanks.
+// basic plane, CJK, tabs and blanks, and control characters and
+// non-characters as a paste can bring them.
 class MarkerTexts {
 public:
     static constexpr int kLongest = 10000;
