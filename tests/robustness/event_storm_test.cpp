@@ -67,6 +67,7 @@ protected:
 
 TEST_F(EventStormTest, LeavesAWorkingWindowWithTheRightList) {
     std::printf("Event storm: seed %u, %d events\n", seed, kStormEvents);
+    std::fflush(stdout); // shown even if the storm crashes the process
     RecordProperty("seed", static_cast<int>(seed));
 
     storm.run(kStormEvents);
