@@ -1,0 +1,24 @@
+#include "scroll_bar_parts.h"
+
+#include <QScrollBar>
+#include <QStyleOptionSlider>
+
+namespace velnorit::testing {
+
+QRect scrollBarPart(const QScrollBar& bar, QStyle::SubControl part) {
+    QStyleOptionSlider option;
+    option.initFrom(&bar);
+    option.orientation = bar.orientation();
+    if (bar.orientation() == Qt::Horizontal) option.state |= QStyle::State_Horizontal;
+    option.minimum = bar.minimum();
+    option.maximum = bar.maximum();
+    option.sliderPosition = bar.sliderPosition();
+    option.sliderValue = bar.value();
+    option.singleStep = bar.singleStep();
+    option.pageStep = bar.pageStep();
+    option.upsideDown = bar.invertedAppearance();
+    option.subControls = QStyle::SC_All;
+    return bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar).intersected(bar.rect());
+}
+
+} // namespace velnorit::testing
