@@ -16,9 +16,10 @@ namespace {
 
 float single(double value) { return static_cast<float>(value); }
 
-// The formula panel keeps its absolute size of 3840 x 1905 twips.
-constexpr double kFormulaPanelWidthTwips = 3840;
-constexpr double kFormulaPanelHeightTwips = 1905;
+// The proportions hold from 800 x 600 pixels up: below that the frames
+// would be narrower and lower than their contents. A smaller screen gets the
+// arrangement of 800 x 600 in a window whose client area scrolls.
+constexpr ScreenTwips kSmallestArrangedScreen{12000, 9000};
 
 // Frames are a little lower on screens above 11500 twips (766 pixels).
 double frameHeight(double sh, double lowScreen, double tallScreen) { return sh > 11500 ? tallScreen : lowScreen; }
@@ -28,16 +29,13 @@ double frameHeight(double sh, double lowScreen, double tallScreen) { return sh >
 void Form1::arrangeWindow() { arrangeWindow(screenSizeInTwips()); }
 
 void Form1::arrangeWindow(const ScreenTwips& screen) {
-    const double sw = screen.width;
-    const double sh = screen.height;
+    const double sw = std::max(screen.width, kSmallestArrangedScreen.width);
+    const double sh = std::max(screen.height, kSmallestArrangedScreen.height);
 
     DrawingSurface* panel = c_.picContainer;
     const double panelLeft = checkedMultiply(sw, 0.01);
-    // Screens far below these proportions (narrower than about 530 or lower
-    // than about 340 pixels) get a panel at least twice the formula panel's
-    // size, so that every child keeps a positive size inside the panel.
-    const double panelWidth = std::max(checkedMultiply(sw, 0.97), 2 * kFormulaPanelWidthTwips);
-    const double panelHeight = std::max(checkedAdd(sh, -1200), 2 * kFormulaPanelHeightTwips);
+    const double panelWidth = checkedMultiply(sw, 0.97);
+    const double panelHeight = checkedAdd(sh, -1200);
     panel->setGeometry(twipsToPixels(panelLeft), twipsToPixels(100), twipsToPixels(panelWidth),
                        twipsToPixels(panelHeight));
     panel->setScaleWidth(100);
@@ -65,6 +63,8 @@ void Form1::arrangeWindow(const ScreenTwips& screen) {
     panel->placeChild(c_.picLegende, 0, 0, 12, 97);
     panel->placeChild(c_.hscn, 0, 97, 100, 3);
 
+    // Scroll bars appear only where the screen is smaller than the arrangement.
+    c_.clientArea->setMinimumSize(panel->geometry().right() + 1 + panel->x(), panel->geometry().bottom() + 1);
     placeWindowOnScreen(*this, screen);
 }
 

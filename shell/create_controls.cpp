@@ -7,6 +7,7 @@
 #include "shell/window_icon.h"
 
 #include <QMenuBar>
+#include <QScrollArea>
 
 namespace velnorit::shell {
 
@@ -61,8 +62,13 @@ SurfaceLine* lineInTwips(DrawingSurface* surface, double x1, double y1, double x
 void Form1::createControls() {
     setWindowTitle(QStringLiteral("Rationale Velnorit"));
     setWindowIcon(programIcon());
-    auto* client = new QWidget(this);
-    setCentralWidget(client);
+    // The client area scrolls only on screens too small for the arrangement.
+    auto* scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    setCentralWidget(scroller);
+    auto* client = new QWidget;
+    scroller->setWidget(client);
     setColours(client, activeBorderColour());
     c_.clientArea = client;
     resize(twipsToPixels(4680), twipsToPixels(3195) + menuBar()->sizeHint().height());
