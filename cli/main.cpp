@@ -2,6 +2,7 @@
 // window shows for these parameters.
 #include "cli/liste_arguments.h"
 #include "cli/record_list.h"
+#include "core/result_list.h"
 #include "core/runtime_error.h"
 
 #include <iostream>
@@ -23,7 +24,7 @@ int main(int argc, char** argv) {
         break;
     }
     try {
-        std::cout << asTerminalLines(recordListFor(request.controls));
+        std::cout << asTerminalLines(velnorit::resultListFor(request.controls));
     } catch (const velnorit::RuntimeError& error) {
         std::cerr << "velnorit-liste: Laufzeitfehler " << error.number() << ": " << error.message() << '\n';
         return 1;

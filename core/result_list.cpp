@@ -2,6 +2,9 @@
 
 #include "core/number_format.h"
 
+#include <cmath>
+#include <memory>
+
 namespace velnorit {
 
 namespace {
@@ -39,5 +42,20 @@ ResultListBuilder::ResultListBuilder() : text_(resultListHeader()) {}
 void ResultListBuilder::onRecord(const Record& record, const WindowState&) { appendRecordLine(text_, record); }
 
 void ResultListBuilder::onAbsoluteImprovement(const Record&, const WindowState&) { appendImprovementStar(text_); }
+
+std::string resultListFor(const TargetControls& controls) {
+    auto state = std::make_unique<WindowState>(); // two arrays of 10001 entries
+    computeTarget(*state, controls);
+    ScanParameters parameters;
+    parameters.target = *state->target;
+    parameters.yScale = 100 / std::pow(1.4, 3); // the start-up zoom
+    parameters.scanSign = optionSign(controls.plusSelected, controls.minusSelected);
+    parameters.wurzel = controls.wurzel;
+    parameters.abs = controls.abs;
+    parameters.nenner = controls.nenner;
+    ResultListBuilder list;
+    runScan(*state, parameters, list);
+    return list.text();
+}
 
 } // namespace velnorit

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/scan.h"
+#include "core/target.h"
 
 #include <string>
 
@@ -34,5 +35,9 @@ public:
 private:
     std::string text_;
 };
+
+// The list as a redraw with these controls writes it, computed without a
+// window. The records do not depend on the zoom.
+std::string resultListFor(const TargetControls& controls);
 
 } // namespace velnorit

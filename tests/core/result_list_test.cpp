@@ -10,10 +10,13 @@ namespace velnorit {
 namespace {
 
 std::string listFor(const testing::Target& target) {
-    auto state = std::make_unique<WindowState>();
-    ResultListBuilder list;
-    runScan(*state, testing::scanParametersFor(*state, target), list);
-    return list.text();
+    TargetControls controls;
+    controls.plusSelected = !target.minus;
+    controls.minusSelected = target.minus;
+    controls.wurzel = static_cast<Integer>(target.wurzel);
+    controls.abs = static_cast<Integer>(target.abs);
+    controls.nenner = static_cast<Integer>(target.nenner);
+    return resultListFor(controls);
 }
 
 std::vector<std::string> splitCrLf(const std::string& text) {
