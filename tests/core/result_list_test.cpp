@@ -10,13 +10,7 @@ namespace velnorit {
 namespace {
 
 std::string listFor(const testing::Target& target) {
-    TargetControls controls;
-    controls.plusSelected = !target.minus;
-    controls.minusSelected = target.minus;
-    controls.wurzel = static_cast<Integer>(target.wurzel);
-    controls.abs = static_cast<Integer>(target.abs);
-    controls.nenner = static_cast<Integer>(target.nenner);
-    return resultListFor(controls);
+    return resultListFor(testing::targetControls(target.wurzel, target.abs, target.nenner, target.minus));
 }
 
 std::vector<std::string> splitCrLf(const std::string& text) {

@@ -2,6 +2,7 @@
 
 #include "core/scan.h"
 #include "core/target.h"
+#include "../support/target_controls.h"
 
 #include <cmath>
 #include <memory>
@@ -55,12 +56,7 @@ struct Target {
 };
 
 inline ScanParameters scanParametersFor(WindowState& state, const Target& t, double yScale = 100 / std::pow(1.4, 3)) {
-    TargetControls controls;
-    controls.plusSelected = !t.minus;
-    controls.minusSelected = t.minus;
-    controls.wurzel = static_cast<Integer>(t.wurzel);
-    controls.abs = static_cast<Integer>(t.abs);
-    controls.nenner = static_cast<Integer>(t.nenner);
+    const TargetControls controls = targetControls(t.wurzel, t.abs, t.nenner, t.minus);
     computeTarget(state, controls);
     ScanParameters p;
     p.target = *state.target;

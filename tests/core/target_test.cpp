@@ -1,5 +1,6 @@
 #include "core/runtime_error.h"
 #include "core/target.h"
+#include "../support/target_controls.h"
 
 #include <gtest/gtest.h>
 
@@ -8,15 +9,7 @@
 namespace velnorit {
 namespace {
 
-TargetControls controls(int wurzel, int abs, int nenner, bool minus = false) {
-    TargetControls c;
-    c.plusSelected = !minus;
-    c.minusSelected = minus;
-    c.wurzel = static_cast<Integer>(wurzel);
-    c.abs = static_cast<Integer>(abs);
-    c.nenner = static_cast<Integer>(nenner);
-    return c;
-}
+using testing::targetControls;
 
 class ComputeTarget : public ::testing::Test {
 protected:
@@ -25,30 +18,30 @@ protected:
 
 TEST_F(ComputeTarget, GivesTheStartValueAndTheSign) {
     EXPECT_FALSE(state->target.has_value());
-    computeTarget(*state, controls(5, 0, 2));
+    computeTarget(*state, targetControls(5, 0, 2));
     EXPECT_EQ(state->sign, 1);
     ASSERT_TRUE(state->target.has_value());
     EXPECT_NEAR(*state->target, 1.118033988749895, 1e-15);
 }
 
 TEST_F(ComputeTarget, CoversNegativeIntegralAndExtremeTargets) {
-    computeTarget(*state, controls(5, 3, 2, true));
+    computeTarget(*state, targetControls(5, 3, 2, true));
     EXPECT_EQ(state->sign, -1);
     EXPECT_NEAR(*state->target, -0.3819660112501051, 1e-16);
 
-    computeTarget(*state, controls(0, 3, 1));
+    computeTarget(*state, targetControls(0, 3, 1));
     EXPECT_EQ(*state->target, 3.0);
-    computeTarget(*state, controls(0, 0, 7));
+    computeTarget(*state, targetControls(0, 0, 7));
     EXPECT_EQ(*state->target, 0.0);
-    computeTarget(*state, controls(0, 99, 1, true));
+    computeTarget(*state, targetControls(0, 99, 1, true));
     EXPECT_EQ(*state->target, -99.0);
-    computeTarget(*state, controls(99, 99, 1));
+    computeTarget(*state, targetControls(99, 99, 1));
     EXPECT_NEAR(*state->target, 108.94987437106620, 1e-12);
 }
 
 TEST_F(ComputeTarget, KeepsTheSignWhenNeitherOptionIsSelected) {
-    computeTarget(*state, controls(4, 1, 1, true));
-    TargetControls neither = controls(4, 1, 1);
+    computeTarget(*state, targetControls(4, 1, 1, true));
+    TargetControls neither = targetControls(4, 1, 1);
     neither.plusSelected = false;
     computeTarget(*state, neither);
     EXPECT_EQ(state->sign, -1);
@@ -56,12 +49,12 @@ TEST_F(ComputeTarget, KeepsTheSignWhenNeitherOptionIsSelected) {
 }
 
 TEST_F(ComputeTarget, AnErrorLeavesTheTargetAsItWas) {
-    computeTarget(*state, controls(5, 0, 2));
+    computeTarget(*state, targetControls(5, 0, 2));
     const double before = *state->target;
 
     // -1 * -32768 leaves the 16-bit range; sign was already changed.
     try {
-        computeTarget(*state, controls(5, -32768, 2, true));
+        computeTarget(*state, targetControls(5, -32768, 2, true));
         FAIL() << "no overflow";
     } catch (const RuntimeError& error) {
         EXPECT_EQ(error.number(), 6);
@@ -70,7 +63,7 @@ TEST_F(ComputeTarget, AnErrorLeavesTheTargetAsItWas) {
     EXPECT_EQ(*state->target, before);
 
     try {
-        computeTarget(*state, controls(5, 0, 0));
+        computeTarget(*state, targetControls(5, 0, 0));
         FAIL() << "no division error";
     } catch (const RuntimeError& error) {
         EXPECT_EQ(error.number(), 11);

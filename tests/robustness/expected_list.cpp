@@ -1,17 +1,12 @@
 #include "expected_list.h"
 
+#include "../support/target_controls.h"
 #include "core/result_list.h"
 
 namespace velnorit::testing {
 
 std::string expectedList(const ListSettings& settings) {
-    TargetControls controls;
-    controls.plusSelected = !settings.minus;
-    controls.minusSelected = settings.minus;
-    controls.wurzel = static_cast<Integer>(settings.wurzel);
-    controls.abs = static_cast<Integer>(settings.abs);
-    controls.nenner = static_cast<Integer>(settings.nenner);
-    return resultListFor(controls);
+    return resultListFor(targetControls(settings.wurzel, settings.abs, settings.nenner, settings.minus));
 }
 
 } // namespace velnorit::testing
