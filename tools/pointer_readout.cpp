@@ -28,11 +28,6 @@ void setBackground(QWidget& field, const QColor& colour) {
     field.setPalette(palette);
 }
 
-// Writing an unchanged text would only relayout the box.
-void setText(view::MultiLineBox& box, const std::string& text) {
-    if (box.crLfText() != text) box.setCrLfText(text);
-}
-
 } // namespace
 
 ReadoutTexts readoutTexts(double numerator, float denominator, const ReadoutParameters& parameters) {
@@ -80,8 +75,8 @@ void PointerTools::readout(float x, float y, int sign) {
     parameters.nenner = graph_.vscNenner->value();
     parameters.sign = sign;
     const ReadoutTexts texts = readoutTexts(p, q, parameters);
-    setText(field, texts.field);
-    setText(*tools_.text2, texts.accuracy);
+    field.setCrLfText(texts.field);
+    tools_.text2->setCrLfText(texts.accuracy);
 }
 
 } // namespace velnorit::tools

@@ -34,8 +34,7 @@ void PointerTools::picGraph_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, f
     const int sign = optionSign(graph_.plusSelected(), graph_.minusSelected());
     if (selected(kEraser)) {
         showEraser();
-        // The cursor returns to the square even if something changed it.
-        if (graph().mousePointer() != view::kSquarePointer) graph().setMousePointer(view::kSquarePointer);
+        graph().setMousePointer(view::kSquarePointer);
         placeEraser(x, y);
     }
     if (selected(kEraser) && buttonIsDown()) {

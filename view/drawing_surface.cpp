@@ -171,6 +171,7 @@ void DrawingSurface::setBackColor(RgbValue color) {
 }
 
 void DrawingSurface::setMousePointer(int shape) {
+    if (shape == mousePointer_) return; // the eraser sets it on every move
     mousePointer_ = shape;
     switch (shape) {
     case kCrossPointer:

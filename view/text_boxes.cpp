@@ -15,10 +15,12 @@ MultiLineBox::MultiLineBox(ScrollBars scrollBars, QWidget* parent) : QPlainTextE
 }
 
 // The box shows one paragraph per line; CR LF separates them in the program's text.
+// An unchanged text is not set again: that would only lay the box out anew
+// (the readout writes on every pointer move, redraw rewrites the list).
 void MultiLineBox::setCrLfText(std::string_view text) {
     QString shown = QString::fromUtf8(text.data(), static_cast<int>(text.size()));
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    setPlainText(shown);
+    if (shown != toPlainText()) setPlainText(shown);
 }
 
 std::string MultiLineBox::crLfText() const {
