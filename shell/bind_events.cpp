@@ -3,6 +3,7 @@
 #include "shell/runtime_error_guard.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 
 namespace velnorit::shell {
 
@@ -28,11 +29,36 @@ private:
     tools::PointerTools& tools_;
 };
 
+// Lets a key of the menu "Extras" through to the menu instead of the
+// watched control.
+class ExtrasKeysPassage : public QObject {
+public:
+    ExtrasKeysPassage(QMenu* extras, QObject* parent) : QObject(parent), extras_(extras) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride) return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction* action : extras_->actions())
+            for (const QKeySequence& keys : action->shortcuts())
+                if (keys == pressed) {
+                    event->ignore();
+                    return true;
+                }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QMenu* extras_;
+};
+
 } // namespace
 
 void Form1::bindEvents() {
     view::GraphView* graph = graphView_.get();
     tools::PointerTools* tools = pointerTools_.get();
+    tools::UndoHistory* history = undoHistory_.get();
 
     for (int index = 0; index < 2; ++index)
         connect(c_.Option1[index], &QRadioButton::toggled, this, guarded([graph, index](bool selected) {
@@ -47,7 +73,8 @@ void Form1::bindEvents() {
     connect(c_.hscn, &view::ValueScrollBar::scroll, this, guarded([graph] { graph->hscn_Scroll(); }));
 
     connect(c_.picGraph, &view::DrawingSurface::mouseDown, this,
-            guarded([tools](Qt::MouseButton b, Qt::KeyboardModifiers s, float x, float y) {
+            guarded([tools, history](Qt::MouseButton b, Qt::KeyboardModifiers s, float x, float y) {
+                history->beginToolStep();
                 tools->picGraph_MouseDown(b, s, x, y);
             }));
     connect(c_.picGraph, &view::DrawingSurface::mouseMove, this,
@@ -55,8 +82,9 @@ void Form1::bindEvents() {
                 tools->picGraph_MouseMove(b, s, x, y);
             }));
     connect(c_.picGraph, &view::DrawingSurface::mouseUp, this,
-            guarded([tools](Qt::MouseButton b, Qt::KeyboardModifiers s, float x, float y) {
+            guarded([tools, history](Qt::MouseButton b, Qt::KeyboardModifiers s, float x, float y) {
                 tools->picGraph_MouseUp(b, s, x, y);
+                history->endToolStep();
             }));
     for (int index = 0; index < 4; ++index)
         connect(c_.Option2[index], &QRadioButton::toggled, this, guarded([tools, index](bool selected) {
@@ -82,6 +110,26 @@ void Form1::bindEvents() {
     connect(c_.cmdEinblenden, &QAction::triggered, this, guarded([this] { cmdEinblenden_Click(); }));
     connect(c_.cmdAusblenden, &QAction::triggered, this, guarded([this] { cmdAusblenden_Click(); }));
     connect(c_.cmdProgramm, &QAction::triggered, this, guarded([this] { cmdProgramm_Click(); }));
+
+    connect(c_.cmdUndo, &QAction::triggered, this, guarded([this] { cmdUndo_Click(); }));
+    connect(c_.cmdRedo, &QAction::triggered, this, guarded([this] { cmdRedo_Click(); }));
+    connect(c_.cmdSave, &QAction::triggered, this, guarded([this] { cmdSave_Click(); }));
+    connect(c_.cmdPrint, &QAction::triggered, this, guarded([this] { cmdPrint_Click(); }));
+    for (int index = 0; index < 4; ++index) {
+        connect(c_.cmdTool[index], &QAction::triggered, this, guarded([this, index] { cmdTool_Click(index); }));
+        connect(c_.cmdColour[index], &QAction::triggered, this, guarded([this, index] { cmdColour_Click(index); }));
+    }
+
+    // The keys of "Extras" reach the window from every control but the
+    // marker text box, where typing stays typing: the other text boxes would
+    // otherwise take Strg+Z and Strg+Y for their own undo.
+    auto* passage = new ExtrasKeysPassage(c_.Extras, this);
+    for (QWidget* box : {static_cast<QWidget*>(c_.Text2), static_cast<QWidget*>(c_.Text5),
+                         static_cast<QWidget*>(c_.Text6), static_cast<QWidget*>(c_.txtWurzel),
+                         static_cast<QWidget*>(c_.txtAbs), static_cast<QWidget*>(c_.txtNenner),
+                         static_cast<QWidget*>(c_.Text1[0]), static_cast<QWidget*>(c_.Text1[1]),
+                         static_cast<QWidget*>(c_.Text1[2]), static_cast<QWidget*>(c_.Text1[3])})
+        box->installEventFilter(passage);
 }
 
 } // namespace velnorit::shell

@@ -220,6 +220,31 @@ void Form1::createControls() {
     c_.cmdEinblenden = list->addAction(QStringLiteral("einblenden"));
     c_.cmdAusblenden = list->addAction(QStringLiteral("ausblenden"));
     c_.cmdProgramm = bar->addAction(QStringLiteral("Zum Programm"));
+
+    // The program's own additions, each with its keys.
+    QMenu* extras = bar->addMenu(QStringLiteral("Extras"));
+    c_.Extras = extras;
+    const auto entry = [extras](const QString& caption, const QList<QKeySequence>& keys) {
+        QAction* action = extras->addAction(caption);
+        action->setShortcuts(keys);
+        return action;
+    };
+    c_.cmdUndo = entry(QStringLiteral("Rückgängig"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    c_.cmdRedo = entry(QStringLiteral("Wiederholen"),
+                       {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    extras->addSeparator();
+    c_.cmdSave = entry(QStringLiteral("Bild speichern …"), {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    c_.cmdPrint = entry(QStringLiteral("Drucken …"), {QKeySequence(Qt::CTRL | Qt::Key_P)});
+    extras->addSeparator();
+    c_.cmdTool[0] = entry(QStringLiteral("Steigung"), {QKeySequence(Qt::Key_F5)});
+    c_.cmdTool[1] = entry(QStringLiteral("Freihand"), {QKeySequence(Qt::Key_F6)});
+    c_.cmdTool[2] = entry(QStringLiteral("Stempel"), {QKeySequence(Qt::Key_F7)});
+    c_.cmdTool[3] = entry(QStringLiteral("Radierer"), {QKeySequence(Qt::Key_F8)});
+    extras->addSeparator();
+    c_.cmdColour[0] = entry(QStringLiteral("Farbe Schwarz"), {QKeySequence(Qt::CTRL | Qt::Key_1)});
+    c_.cmdColour[2] = entry(QStringLiteral("Farbe Gelb"), {QKeySequence(Qt::CTRL | Qt::Key_2)});
+    c_.cmdColour[3] = entry(QStringLiteral("Farbe Rot"), {QKeySequence(Qt::CTRL | Qt::Key_3)});
+    c_.cmdColour[1] = entry(QStringLiteral("Farbe Blau"), {QKeySequence(Qt::CTRL | Qt::Key_4)});
 }
 
 } // namespace velnorit::shell

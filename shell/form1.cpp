@@ -54,6 +54,7 @@ Form1::Form1() : state_(std::make_unique<WindowState>()) {
     applyTabOrder();
     graphView_ = std::make_unique<view::GraphView>(*state_, graphControlsOf(c_));
     pointerTools_ = std::make_unique<tools::PointerTools>(*state_, graphControlsOf(c_), toolControlsOf(c_));
+    undoHistory_ = std::make_unique<tools::UndoHistory>(*graphView_, *c_.picGraph);
     bindEvents();
 }
 
@@ -72,6 +73,7 @@ void Form1::Form_Load() {
     state_->markText = c_.Text3->text().toStdString();
     c_.Picture2[3]->setBackColor(view::rgb(235, 0, 0));
     graphView_->redraw();
+    undoHistory_->start();
 }
 
 // Ends at once, without asking; nothing is saved.
@@ -79,9 +81,16 @@ void Form1::cmdEnde_Click() { QCoreApplication::exit(0); }
 
 // Wipes the whole graph, plot and blackboard alike; the window state, the
 // scales, the legend and the list stay.
-void Form1::cmdAlles_Click() { c_.picGraph->cls(); }
+void Form1::cmdAlles_Click() {
+    undoHistory_->recordWipe();
+    c_.picGraph->cls();
+}
 
-void Form1::cmdZeichnen_Click() { graphView_->redraw(); }
+// Wipes the blackboard by a redraw that is no step of its own.
+void Form1::cmdZeichnen_Click() {
+    const tools::UndoHistory::Unrecorded noStep(*undoHistory_);
+    graphView_->redraw();
+}
 
 void Form1::Command1_Click() { graphView_->redraw(); }
 
@@ -92,5 +101,14 @@ void Form1::cmdAusblenden_Click() { c_.Text5->setVisible(false); }
 void Form1::cmdInfo_Click() { showInformation(this, authorMessageTitle(), authorMessageText()); }
 
 void Form1::cmdProgramm_Click() { showInformation(this, descriptionMessageTitle(), descriptionMessageText()); }
+
+void Form1::cmdUndo_Click() { undoHistory_->undo(); }
+
+void Form1::cmdRedo_Click() { undoHistory_->redo(); }
+
+// The same option a click would select, so that the frame shows the choice.
+void Form1::cmdTool_Click(int index) { c_.Option2[static_cast<std::size_t>(index)]->click(); }
+
+void Form1::cmdColour_Click(int index) { pointerTools_->Picture2_Click(index); }
 
 } // namespace velnorit::shell

@@ -4,6 +4,7 @@
 #include "shell/form_controls.h"
 #include "shell/screen_size.h"
 #include "tools/pointer_tools.h"
+#include "tools/undo_history.h"
 #include "view/graph_view.h"
 
 #include <QMainWindow>
@@ -30,6 +31,7 @@ public:
     const WindowState& state() const { return *state_; }
     view::GraphView& graphView() { return *graphView_; }
     tools::PointerTools& pointerTools() { return *pointerTools_; }
+    tools::UndoHistory& undoHistory() { return *undoHistory_; }
 
     // The menu commands and the button "Graphik".
     void cmdEnde_Click();
@@ -40,6 +42,14 @@ public:
     void cmdAusblenden_Click();
     void cmdInfo_Click();
     void cmdProgramm_Click();
+
+    // The menu "Extras".
+    void cmdUndo_Click();
+    void cmdRedo_Click();
+    void cmdSave_Click();
+    void cmdPrint_Click();
+    void cmdTool_Click(int index);   // as a click on Option2(index)
+    void cmdColour_Click(int index); // as a click on Picture2(index)
 
     // Fits the panel and its children to the primary screen, or to a screen
     // of the given size in twips.
@@ -55,6 +65,7 @@ private:
     FormControls c_;
     std::unique_ptr<view::GraphView> graphView_;
     std::unique_ptr<tools::PointerTools> pointerTools_;
+    std::unique_ptr<tools::UndoHistory> undoHistory_;
 };
 
 } // namespace velnorit::shell

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -64,6 +65,15 @@ struct FormControls {
     QAction* cmdEinblenden = nullptr;
     QAction* cmdAusblenden = nullptr;
     QAction* cmdProgramm = nullptr;
+
+    // "Extras", the program's own menu at the right end of the bar.
+    QMenu* Extras = nullptr;
+    QAction* cmdUndo = nullptr;   // "Rückgängig"
+    QAction* cmdRedo = nullptr;   // "Wiederholen"
+    QAction* cmdSave = nullptr;   // "Bild speichern …"
+    QAction* cmdPrint = nullptr;  // "Drucken …"
+    std::array<QAction*, 4> cmdTool{};   // selects Option2(index)
+    std::array<QAction*, 4> cmdColour{}; // clicks the colour box Picture2(index)
 };
 
 } // namespace velnorit::shell

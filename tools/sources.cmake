@@ -7,4 +7,6 @@ target_sources(velnorit_tools PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/slope_tool.cpp
   ${CMAKE_CURRENT_LIST_DIR}/pointer_readout.h
   ${CMAKE_CURRENT_LIST_DIR}/pointer_readout.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/undo_history.h
+  ${CMAKE_CURRENT_LIST_DIR}/undo_history.cpp
 )

@@ -152,6 +152,16 @@ void DrawingSurface::printNumber(double value) {
     print(text);
 }
 
+void DrawingSurface::truncateDrawing(std::size_t count) {
+    drawing_->truncate(count);
+    invalidateAll();
+}
+
+void DrawingSurface::appendDrawing(const DrawingSlice& slice) {
+    drawing_->append(slice);
+    invalidateAll();
+}
+
 void DrawingSurface::record(const DrawOp& op, std::string_view text, const QRectF& pixelBounds,
                             const SurfaceTransform& transform) {
     DrawOp stored = op;
@@ -215,12 +225,12 @@ void DrawingSurface::paintEvent(QPaintEvent* event) {
     wholeWidgetPending_ = false;
     QPainter painter(this);
     const QRect exposed = event->rect();
-    painter.fillRect(exposed, toQColor(backColor_));
-    paintDrawing(painter, exposed);
+    paintContent(painter, exposed);
     paintDecorations(painter, exposed);
 }
 
-void DrawingSurface::paintDrawing(QPainter& painter, const QRect& exposed) {
+void DrawingSurface::paintContent(QPainter& painter, const QRect& exposed) {
+    painter.fillRect(exposed, toQColor(backColor_));
     const QPointF origin = innerRect().topLeft();
     const QRectF area = QRectF(exposed).translated(-origin);
     painter.save();

@@ -90,6 +90,16 @@ public:
     // --- The retained drawing, for painting and inspection
     const RetainedDrawing& drawing() const { return *drawing_; }
 
+    // Cuts the drawing back to its first count operations, or adds recorded
+    // ones again as they were drawn (undo and redo of the blackboard).
+    void truncateDrawing(std::size_t count);
+    void appendDrawing(const DrawingSlice& slice);
+
+    // The background and the retained drawing inside the exposed rectangle
+    // (widget pixels), with a painter whose origin is the widget's top-left
+    // corner. The screen, the saved picture and the printer all paint so.
+    void paintContent(QPainter& painter, const QRect& exposed);
+
     // --- Child widgets, placed in this surface's user units. The exact
     // placement is kept, so reading it back gives what was set (the widget's
     // own geometry is that placement rounded to whole pixels).
@@ -128,7 +138,6 @@ private:
 
     void changeEvent(QEvent* event) override;
     void record(const DrawOp& op, std::string_view text, const QRectF& pixelBounds, const SurfaceTransform& transform);
-    void paintDrawing(QPainter& painter, const QRect& exposed);
     void paintDecorations(QPainter& painter, const QRect& exposed) const;
     QPointF userPoint(const QMouseEvent* event) const;
     // A child's placement in pixels: the one last set here, unless the child

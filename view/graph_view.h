@@ -2,6 +2,7 @@
 
 #include "core/window_state.h"
 #include "view/graph_controls.h"
+#include "view/view_settings.h"
 
 namespace velnorit::view {
 
@@ -29,11 +30,25 @@ public:
 
     void redraw();
 
+    // The settings the controls show now, and those the last redraw drew.
+    ViewSettings settings() const;
+    const ViewSettings& drawnSettings() const { return drawnSettings_; }
+    // Puts the controls and the values that follow from them (the parameter
+    // boxes, target, the zoom, the window labels, the pan) back to the given
+    // settings without running their handlers and without redrawing.
+    void restoreSettings(const ViewSettings& settings);
+    void setRedrawListener(RedrawListener* listener) { listener_ = listener; }
+
     const GraphControls& controls() const { return controls_; }
 
 private:
+    void applyZoom();
+    void applyWindowLabels();
+
     WindowState& state_;
     GraphControls controls_;
+    ViewSettings drawnSettings_;
+    RedrawListener* listener_ = nullptr;
 };
 
 } // namespace velnorit::view

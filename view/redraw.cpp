@@ -74,9 +74,28 @@ void printLegend(DrawingSurface& legend, double t, double ys) {
     legend.printNumber(t);
 }
 
+// Tells the listener before and after, also when a run-time error ends
+// redraw early.
+class ListenerNotice {
+public:
+    explicit ListenerNotice(RedrawListener* listener) : listener_(listener) {
+        if (listener_ != nullptr) listener_->aboutToRedraw();
+    }
+    ~ListenerNotice() {
+        if (listener_ != nullptr) listener_->redrawn();
+    }
+    ListenerNotice(const ListenerNotice&) = delete;
+    ListenerNotice& operator=(const ListenerNotice&) = delete;
+
+private:
+    RedrawListener* listener_;
+};
+
 } // namespace
 
 void GraphView::redraw() {
+    const ListenerNotice notice(listener_);
+    drawnSettings_ = settings();
     const int scanSign = optionSign(controls_.plusSelected(), controls_.minusSelected());
     const double t = valueOf(state_.target);
     const double ys = state_.yScale;

@@ -91,6 +91,43 @@ void RetainedDrawing::add(const DrawOp& op, std::string_view text, const QRectF&
     for (std::size_t column = first; column <= last; ++column) columns_[column].push_back(index);
 }
 
+DrawingSlice RetainedDrawing::slice(std::size_t first) const {
+    DrawingSlice slice;
+    for (std::size_t index = first; index < ops_.size(); ++index) {
+        DrawOp op = ops_[index];
+        op.textOffset = static_cast<std::uint32_t>(slice.texts.size());
+        slice.texts.append(text(index));
+        slice.entries.push_back({op, transforms_[ops_[index].transform], bounds_[index]});
+    }
+    return slice;
+}
+
+void RetainedDrawing::truncate(std::size_t count) {
+    if (count >= ops_.size()) return;
+    if (count == 0) {
+        clear();
+        return;
+    }
+    ops_.resize(count);
+    bounds_.resize(count);
+    texts_.resize(ops_.back().textOffset + ops_.back().textLength);
+    // Every column and the wide list hold their indexes in rising order.
+    const auto dropFrom = [count](std::vector<std::uint32_t>& indexes) {
+        while (!indexes.empty() && indexes.back() >= count) indexes.pop_back();
+    };
+    for (auto& column : columns_) dropFrom(column);
+    dropFrom(wideOps_);
+    // The mappings stay: a later operation may use one of them again, and an
+    // unused one costs a few bytes.
+}
+
+void RetainedDrawing::append(const DrawingSlice& slice) {
+    for (const DrawingSlice::Entry& entry : slice.entries) {
+        const std::string_view text = std::string_view(slice.texts).substr(entry.op.textOffset, entry.op.textLength);
+        add(entry.op, text, entry.pixelBounds, entry.transform);
+    }
+}
+
 std::string_view RetainedDrawing::text(std::size_t index) const {
     const DrawOp& op = ops_[index];
     return std::string_view(texts_).substr(op.textOffset, op.textLength);

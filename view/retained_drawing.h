@@ -43,6 +43,21 @@ struct DrawOp {
     std::uint32_t textLength = 0;
 };
 
+// A run of recorded operations taken out of a drawing, to be added again
+// later exactly as they were (the blackboard's undo keeps its steps so).
+struct DrawingSlice {
+    struct Entry {
+        DrawOp op; // textOffset into texts; transform is the one below
+        SurfaceTransform transform;
+        QRectF pixelBounds;
+    };
+    std::vector<Entry> entries;
+    std::string texts;
+
+    bool empty() const { return entries.empty(); }
+    std::size_t memoryBytes() const { return sizeof(*this) + entries.capacity() * sizeof(Entry) + texts.capacity(); }
+};
+
 // The drawing operations of one surface since its last Cls, in the order they
 // were drawn, with an index by pixel column so that painting an exposed
 // rectangle looks only at the operations near it.
@@ -55,6 +70,12 @@ public:
     // Adds an operation; pixelBounds is the area it can touch, in pixels of
     // the surface's inner area.
     void add(const DrawOp& op, std::string_view text, const QRectF& pixelBounds, const SurfaceTransform& transform);
+
+    // The operations from index first to the end, and the drawing cut back
+    // to its first count operations; append adds a slice again.
+    DrawingSlice slice(std::size_t first) const;
+    void truncate(std::size_t count);
+    void append(const DrawingSlice& slice);
 
     std::size_t size() const { return ops_.size(); }
     const DrawOp& operator[](std::size_t index) const { return ops_[index]; }

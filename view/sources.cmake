@@ -33,6 +33,8 @@ target_sources(velnorit_view PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/graph_view.h
   ${CMAKE_CURRENT_LIST_DIR}/parameter_handlers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/view_scales.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/view_settings.h
+  ${CMAKE_CURRENT_LIST_DIR}/view_settings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/approximant_marks.h
   ${CMAKE_CURRENT_LIST_DIR}/approximant_marks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/redraw.cpp

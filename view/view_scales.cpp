@@ -6,17 +6,25 @@
 namespace velnorit::view {
 
 void GraphView::vscMaßstab_Change() {
-    const double k = controls_.vscMaßstab->value();
-    state_.yScale = checkedDivide(100, checkedPower(1.4, k));
+    applyZoom();
     redraw();
 }
 
+void GraphView::applyZoom() {
+    const double k = controls_.vscMaßstab->value();
+    state_.yScale = checkedDivide(100, checkedPower(1.4, k));
+}
+
 void GraphView::vscMassX_Change() {
+    applyWindowLabels();
+    redraw();
+}
+
+void GraphView::applyWindowLabels() {
     Integer m = controls_.vscMassX->value();
     controls_.text1[1]->setUtf8(boxText(integerAdd(integerMultiply(m, 500), 1)));
     m = controls_.vscMassX->value();
     controls_.text1[3]->setUtf8(boxText(integerAdd(integerMultiply(m, 500), 701)));
-    redraw();
 }
 
 // Panning moves the graph picture inside its container; nothing is redrawn.

@@ -60,8 +60,28 @@ TEST_F(StartedForm, HasTheMenuTree) {
             for (QAction* item : action->menu()->actions()) entry += " > " + item->text();
         bar << entry;
     }
+    // The program's own menu "Extras" stands after the five of the window.
+    ASSERT_EQ(bar.size(), 6);
+    bar.removeLast();
     EXPECT_EQ(bar, (QStringList{"Programm beenden", "Tafel wischen > Alles > Zeichnen", "Information",
                                 "Liste ein/ausblenden > einblenden > ausblenden", "Zum Programm"}));
+}
+
+TEST_F(StartedForm, ShowsTheEntriesOfExtrasWithTheirKeys) {
+    QAction* extras = form->menuBar()->actions().last();
+    ASSERT_NE(extras->menu(), nullptr);
+    EXPECT_EQ(extras->text(), "Extras");
+    QStringList entries;
+    for (QAction* item : extras->menu()->actions()) {
+        if (item->isSeparator()) continue;
+        QStringList keys;
+        for (const QKeySequence& k : item->shortcuts()) keys << k.toString(QKeySequence::PortableText);
+        entries << item->text() + " " + keys.join(", ");
+    }
+    EXPECT_EQ(entries, (QStringList{"Rückgängig Ctrl+Z", "Wiederholen Ctrl+Y, Ctrl+Shift+Z",
+                                    "Bild speichern … Ctrl+S", "Drucken … Ctrl+P", "Steigung F5", "Freihand F6",
+                                    "Stempel F7", "Radierer F8", "Farbe Schwarz Ctrl+1", "Farbe Gelb Ctrl+2",
+                                    "Farbe Rot Ctrl+3", "Farbe Blau Ctrl+4"}));
 }
 
 // Each container's children, back to front: a later one covers an earlier one.

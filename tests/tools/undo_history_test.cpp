@@ -1,0 +1,219 @@
+// Undo and redo of the menu "Extras" on the real window: each kind of step,
+// compared by the graph's retained drawing and by the controls.
+#include "tools_window.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace velnorit {
+namespace {
+
+using testing::RecordedOp;
+using testing::ToolsWindow;
+
+// Two drawings are the same when every operation draws the same thing.
+bool sameDrawing(const std::vector<RecordedOp>& a, const std::vector<RecordedOp>& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const view::DrawOp& p = a[i].op;
+        const view::DrawOp& q = b[i].op;
+        if (p.kind != q.kind || p.width != q.width || p.color != q.color || p.x1 != q.x1 || p.y1 != q.y1 ||
+            p.x2 != q.x2 || p.y2 != q.y2 || p.fontSize != q.fontSize || a[i].text != b[i].text)
+            return false;
+    }
+    return true;
+}
+
+class UndoRedo : public ToolsWindow {
+protected:
+    std::vector<RecordedOp> drawing() const { return opsSince(0); }
+    QPoint near(double dx, double dy) const { return pixelAt(6 + dx, target() + dy); }
+
+    void stroke(QPoint from, QPoint to) {
+        press(from);
+        move((from + to) / 2);
+        move(to);
+        release(to);
+    }
+    void undo() { form().cmdUndo_Click(); }
+    void redo() { form().cmdRedo_Click(); }
+};
+
+// One step of each tool: undo takes exactly its operations away, redo puts
+// them back; an earlier step stays.
+TEST_F(UndoRedo, UndoesAndRedoesEachToolStep) {
+    struct ToolStep {
+        const char* name;
+        int tool;
+    };
+    for (const ToolStep& step : {ToolStep{"slope line", 0}, ToolStep{"free-hand stroke", 1},
+                                 ToolStep{"marker stamp", 2}, ToolStep{"eraser drag", 3}}) {
+        SCOPED_TRACE(step.name);
+        chooseTool(1);
+        stroke(near(0, 0.05), near(3, 0.1)); // an earlier step
+        const std::vector<RecordedOp> before = drawing();
+        chooseTool(step.tool);
+        stroke(near(1, 0), near(30, 0.2));
+        const std::vector<RecordedOp> after = drawing();
+        ASSERT_GT(after.size(), before.size());
+
+        undo();
+        EXPECT_TRUE(sameDrawing(drawing(), before));
+        redo();
+        EXPECT_TRUE(sameDrawing(drawing(), after));
+        undo();
+        undo();
+        EXPECT_LT(drawing().size(), before.size());
+        redo();
+        EXPECT_TRUE(sameDrawing(drawing(), before));
+    }
+}
+
+TEST_F(UndoRedo, BringsBackWhatAllesWiped) {
+    stroke(near(0, 0), near(5, 0.1));
+    const std::vector<RecordedOp> before = drawing();
+    form().cmdAlles_Click();
+    ASSERT_EQ(opCount(), 0u);
+    stroke(near(2, 0), near(6, 0.1)); // drawn on the wiped graph
+    const std::vector<RecordedOp> wipedAndDrawn = drawing();
+
+    undo();
+    undo();
+    EXPECT_TRUE(sameDrawing(drawing(), before));
+    redo();
+    EXPECT_EQ(opCount(), 0u);
+    redo();
+    EXPECT_TRUE(sameDrawing(drawing(), wipedAndDrawn));
+}
+
+// Undoing a redraw brings back the controls that drew the picture before it,
+// that picture with the drawings on it, the list, the labels and the pan.
+TEST_F(UndoRedo, UndoesARedrawWithItsSettingsListAndDrawings) {
+    struct Redraw {
+        const char* name;
+        std::function<void()> run;
+    };
+    const std::vector<Redraw> redraws = {
+        {"Graphik with new parameters", [this] { setParameters(7, 3, 5); }},
+        {"the sign", [this] { c().Option1[1]->click(); }},
+        {"the zoom", [this] { c().vscMaßstab->setValue(12); }},
+        {"the x-window", [this] { c().vscMassX->setValue(4); }},
+    };
+    for (const Redraw& r : redraws) {
+        SCOPED_TRACE(r.name);
+        stroke(near(0, 0), near(5, 0.1));
+        c().hscn->setValue(40);
+        const view::ViewSettings settingsBefore = form().graphView().settings();
+        const std::vector<RecordedOp> before = drawing();
+        const std::string listBefore = c().Text5->crLfText();
+        const QString topBefore = c().Text1[0]->text();
+        const QString firstBefore = c().Text1[1]->text();
+        const double targetBefore = target();
+
+        r.run();
+        c().hscn->setValue(0);
+        const view::ViewSettings settingsAfter = form().graphView().settings();
+        const std::vector<RecordedOp> after = drawing();
+        const std::string listAfter = c().Text5->crLfText();
+        ASSERT_FALSE(sameDrawing(before, after));
+
+        undo();
+        EXPECT_EQ(form().graphView().settings(), settingsBefore);
+        EXPECT_EQ(c().hscn->value(), 40);
+        EXPECT_EQ(c().picContainer->childLeft(c().picGraph), -80);
+        EXPECT_TRUE(sameDrawing(drawing(), before));
+        EXPECT_EQ(c().Text5->crLfText(), listBefore);
+        EXPECT_EQ(c().Text1[0]->text(), topBefore);
+        EXPECT_EQ(c().Text1[1]->text(), firstBefore);
+        EXPECT_EQ(target(), targetBefore);
+
+        redo();
+        EXPECT_EQ(form().graphView().settings().zoom, settingsAfter.zoom);
+        EXPECT_EQ(form().graphView().settings().wurzel, settingsAfter.wurzel);
+        EXPECT_TRUE(sameDrawing(drawing(), after));
+        EXPECT_EQ(c().Text5->crLfText(), listAfter);
+        undo(); // back to the start for the next case
+    }
+}
+
+TEST_F(UndoRedo, ANewStepDropsWhatCouldHaveBeenRedone) {
+    stroke(near(0, 0), near(5, 0.1));
+    stroke(near(1, 0), near(6, 0.1));
+    undo();
+    ASSERT_TRUE(form().undoHistory().canRedo());
+    stroke(near(2, 0), near(7, 0.1));
+    EXPECT_FALSE(form().undoHistory().canRedo());
+    const std::vector<RecordedOp> now = drawing();
+    redo();
+    EXPECT_TRUE(sameDrawing(drawing(), now));
+}
+
+// "Zeichnen" and the pointer readout are no steps; a press that draws
+// nothing is none either.
+TEST_F(UndoRedo, ZeichnenAndTheReadoutAreNoSteps) {
+    stroke(near(0, 0), near(5, 0.1));
+    form().cmdZeichnen_Click();
+    EXPECT_FALSE(form().undoHistory().canUndo());
+    move(near(3, 0));
+    move(near(4, 0.01));
+    chooseTool(3);
+    move(near(5, 0));
+    EXPECT_FALSE(form().undoHistory().canUndo());
+}
+
+// More steps than are kept: the oldest go, at least a hundred stay, and the
+// last hundred can all be undone in order.
+TEST_F(UndoRedo, KeepsAtLeastAHundredStepsAndDropsTheOldest) {
+    const std::size_t start = opCount();
+    std::vector<std::size_t> sizes;
+    for (int i = 0; i < 320; ++i) {
+        sizes.push_back(opCount());
+        stroke(near(i % 50, 0.01 * (i % 7)), near(i % 50 + 2, 0.02));
+    }
+    EXPECT_LE(form().undoHistory().stepCount(), tools::UndoHistory::kMaxSteps);
+    for (int i = 0; i < 100; ++i) undo();
+    EXPECT_EQ(opCount(), sizes[sizes.size() - 100]);
+    while (form().undoHistory().canUndo()) undo();
+    EXPECT_GT(opCount(), start);
+}
+
+// The keys of "Extras" select the same option or colour box as a click and
+// reach the window wherever the focus is, except in the marker text box.
+TEST_F(UndoRedo, TheKeysOfExtrasWorkFromEveryControlButTheMarkerText) {
+    form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+    const std::vector<std::pair<Qt::Key, int>> toolKeys = {{Qt::Key_F5, 0}, {Qt::Key_F8, 3}, {Qt::Key_F7, 2},
+                                                           {Qt::Key_F6, 1}};
+    for (const auto& [key, tool] : toolKeys) {
+        QTest::keyClick(c().vscNenner, key);
+        EXPECT_TRUE(c().Option2[static_cast<std::size_t>(tool)]->isChecked()) << tool;
+    }
+    EXPECT_EQ(graph().mousePointer(), view::kSquarePointer);
+    const std::vector<std::pair<Qt::Key, int>> colourKeys = {{Qt::Key_1, 0}, {Qt::Key_2, 2}, {Qt::Key_3, 3},
+                                                             {Qt::Key_4, 1}};
+    for (const auto& [key, box] : colourKeys) {
+        QTest::keyClick(c().Text5, key, Qt::ControlModifier);
+        EXPECT_EQ(c().Picture2[4]->backColor(), c().Picture2[static_cast<std::size_t>(box)]->backColor()) << box;
+    }
+
+    stroke(near(0, 0), near(5, 0.1));
+    const std::size_t drawn = opCount();
+    c().Text3->setFocus();
+    QTest::keyClick(c().Text3, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(opCount(), drawn);
+    c().Text5->setFocus();
+    QTest::keyClick(c().Text5, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_LT(opCount(), drawn);
+    QTest::keyClick(c().Text5, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(opCount(), drawn);
+    QTest::keyClick(c().Text5, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(c().Text6, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(opCount(), drawn);
+}
+
+} // namespace
+} // namespace velnorit

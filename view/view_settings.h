@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/integer_rules.h"
+
+namespace velnorit::view {
+
+// Everything the user sets that decides what redraw draws, and where the
+// graph is panned to: the three parameter bars, the sign options, the zoom,
+// the window of denominators and the pan.
+struct ViewSettings {
+    Integer wurzel = 0;
+    Integer abs = 0;
+    Integer nenner = 1;
+    bool plus = true;
+    bool minus = false;
+    Integer zoom = 0;    // vscMaßstab
+    Integer xWindow = 0; // vscMassX
+    Integer pan = 0;     // hscn
+    bool operator==(const ViewSettings&) const = default;
+};
+
+// Told before and after every redraw (the blackboard's undo listens).
+class RedrawListener {
+public:
+    virtual ~RedrawListener() = default;
+    virtual void aboutToRedraw() = 0;
+    virtual void redrawn() = 0;
+};
+
+} // namespace velnorit::view
