@@ -9,6 +9,8 @@
 
 #include <QMainWindow>
 
+class QPrinter;
+
 #include <memory>
 
 namespace velnorit::shell {
@@ -48,6 +50,10 @@ public:
     void cmdRedo_Click();
     void cmdSave_Click();
     void cmdPrint_Click();
+    // Writes the picture (PNG, SVG or PDF worksheet, told by the suffix);
+    // a failure shows a message box and returns false.
+    bool savePictureTo(const QString& path);
+    void printTo(QPrinter& printer); // the worksheet
     void cmdTool_Click(int index);   // as a click on Option2(index)
     void cmdColour_Click(int index); // as a click on Picture2(index)
 

@@ -3,6 +3,7 @@
 #include "view/pixel_geometry.h"
 #include "view/surface_fonts.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QString>
 
@@ -25,7 +26,8 @@ constexpr int kWidestSquarePen = 3;
 } // namespace
 
 DrawOpPainter::DrawOpPainter(QPainter& painter, SurfaceFonts& fonts, const QRectF& exposed)
-    : painter_(painter), fonts_(fonts), area_(exposed.adjusted(-256, -256, 256, 256)) {}
+    : painter_(painter), fonts_(fonts), area_(exposed.adjusted(-256, -256, 256, 256)),
+      numbersAsGlyphs_(painter.paintEngine() != nullptr && painter.paintEngine()->type() == QPaintEngine::Raster) {}
 
 void DrawOpPainter::paint(const DrawOp& op, const SurfaceTransform& transform, std::string_view text) {
     const QColor color = toQColor(op.color);
@@ -120,7 +122,9 @@ void DrawOpPainter::paintText(QPointF topLeft, float points, std::string_view te
     }
     usePen(color, 1);
     const QPointF baseline(topLeft.x(), topLeft.y() + font.ascent);
-    if (fonts_.numbersAt(points).setUp(text, numberRun_)) {
+    // The ready glyphs of the screen font are the quick way for numbers; an
+    // SVG or PDF file is better off with the text itself, to be found in it.
+    if (numbersAsGlyphs_ && fonts_.numbersAt(points).setUp(text, numberRun_)) {
         painter_.drawGlyphRun(baseline, numberRun_);
         return;
     }

@@ -39,6 +39,7 @@ private:
     int penWidth_ = -1;
     float fontPoints_ = -1;
     QGlyphRun numberRun_;
+    bool numbersAsGlyphs_; // on the screen; files and printers get the text
 };
 
 } // namespace velnorit::view

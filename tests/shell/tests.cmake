@@ -7,6 +7,8 @@ velnorit_widget_test(shell_tests
     ${CMAKE_CURRENT_LIST_DIR}/form1_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/layout_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/runtime_error_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/picture_files_test.cpp
+    ${PROJECT_SOURCE_DIR}/tests/support/run_process.cpp
   LIBRARIES velnorit_shell)
 
 add_test(NAME real_window_test

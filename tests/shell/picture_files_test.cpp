@@ -1,0 +1,171 @@
+// "Bild speichern …" and "Drucken …": the files read back, the worksheet's
+// text, the printer path, and a failed save.
+#include "../support/form_fixture.h"
+#include "../support/run_process.h"
+
+#include "core/result_list.h"
+#include "shell/picture_files.h"
+#include "view/graph_picture.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPrinter>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace velnorit {
+namespace {
+
+using testing::runProcess;
+
+// Runs of blanks as one: pdftotext lays out the columns by their places.
+std::string squeezed(const std::string& text) {
+    std::string out;
+    for (const char ch : text)
+        if (ch != ' ' || (!out.empty() && out.back() != ' ')) out += ch;
+    return out;
+}
+
+class SavedPicture : public ::testing::Test {
+protected:
+    std::unique_ptr<shell::Form1> form = testing::startedForm();
+    const shell::FormControls& c = form->controls();
+    QTemporaryDir folder;
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+    // poppler's tools, installed by scripts/prepare.
+    static std::string tool(const char* name) {
+        const QString found = QStandardPaths::findExecutable(QString::fromLatin1(name));
+        EXPECT_FALSE(found.isEmpty()) << name << " is missing (poppler-utils)";
+        return found.toStdString();
+    }
+    static std::string pdfText(const QString& pdf) {
+        const auto result = runProcess(tool("pdftotext"), {"-layout", pdf.toStdString(), "-"});
+        EXPECT_EQ(result.exitStatus, 0) << result.standardError;
+        return result.standardOutput;
+    }
+    static std::string pdfPages(const QString& pdf) {
+        const auto result = runProcess(tool("pdfinfo"), {pdf.toStdString()});
+        const auto at = result.standardOutput.find("Pages:");
+        return at == std::string::npos ? "" : result.standardOutput.substr(at, result.standardOutput.find('\n', at) - at);
+    }
+};
+
+// The PNG has twice the panel's pixels and, where the graph shows on the
+// screen, the screen's colours.
+TEST_F(SavedPicture, APngHasTheGraphsColoursAtTheirPlaces) {
+    c.Text6->setVisible(false); // the readout field is no part of the picture
+    ASSERT_TRUE(form->savePictureTo(path("bild.png")));
+    const QImage saved(path("bild.png"));
+    ASSERT_EQ(saved.size(), c.picContainer->size() * 2);
+    const QImage screen = c.picContainer->grab().toImage();
+
+    int compared = 0, equal = 0;
+    for (int y = c.picContainer->height() / 2; y < c.picContainer->height() * 9 / 10; y += 3)
+        for (int x = c.picContainer->width() * 45 / 100; x < c.picContainer->width() * 95 / 100; x += 3) {
+            if (c.picContainer->childAt(x, y) != c.picGraph) continue; // another control covers the graph
+            ++compared;
+            equal += saved.pixel(2 * x, 2 * y) == screen.pixel(x, y) ? 1 : 0;
+        }
+    ASSERT_GT(compared, 1000);
+    EXPECT_GT(equal, compared * 97 / 100) << equal << " of " << compared;
+    // The legend's background and the lower axis label's box lie where they are on the screen.
+    const QPoint legend = c.picLegende->mapTo(c.picContainer, QPoint(2, c.picLegende->height() - 3));
+    EXPECT_EQ(QColor(saved.pixel(legend * 2)), QColor(192, 192, 192));
+    const QPoint label = c.Text1[2]->mapTo(c.picContainer, QPoint(2, 2));
+    EXPECT_EQ(QColor(saved.pixel(label * 2)), QColor(224, 224, 224));
+}
+
+TEST_F(SavedPicture, AnSvgParsesAndHoldsTheMarks) {
+    ASSERT_TRUE(form->savePictureTo(path("bild.svg")));
+    QSvgRenderer renderer(path("bild.svg"));
+    EXPECT_TRUE(renderer.isValid());
+    EXPECT_EQ(renderer.viewBox(), QRect(QPoint(0, 0), c.picContainer->size()));
+    QFile file(path("bild.svg"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString svg = QString::fromUtf8(file.readAll());
+    // The red dots of the lower records, the denominator labels and the legend.
+    EXPECT_GT(svg.count(QStringLiteral("#fa0000")), 5);
+    EXPECT_TRUE(svg.contains(QStringLiteral(">701<")) || svg.contains(QStringLiteral(">700<")));
+    EXPECT_TRUE(svg.contains(QStringLiteral("absolut besser")));
+}
+
+// The PDF is a worksheet: the title line and the picture, then the list;
+// printing through the printer path gives the same pages.
+TEST_F(SavedPicture, APdfWorksheetHasTheTitleAndTheListAndPrintsTheSame) {
+    ASSERT_TRUE(form->savePictureTo(path("blatt.pdf")));
+    const std::string text = squeezed(pdfText(path("blatt.pdf")));
+    EXPECT_NE(text.find("Ziel = (√5 + 0) / 2 = 1.118033988749895"), std::string::npos) << text;
+    EXPECT_NE(text.find("Folge max/min(n)"), std::string::npos);
+    EXPECT_NE(text.find("(* = absolute Verbesserung)"), std::string::npos);
+    // Every list line, in order, after the picture's page.
+    const std::string list = c.Text5->crLfText();
+    std::size_t searchFrom = text.find('\f');
+    ASSERT_NE(searchFrom, std::string::npos);
+    for (std::size_t start = 0, end; (end = list.find("\r\n", start)) != std::string::npos; start = end + 2) {
+        std::string line = squeezed(list.substr(start, end - start));
+        if (!line.empty() && line.front() == ' ') line.erase(0, 1);
+        if (line.empty()) continue;
+        const std::size_t at = text.find(line, searchFrom);
+        EXPECT_NE(at, std::string::npos) << line;
+        if (at != std::string::npos) searchFrom = at;
+    }
+
+    QPrinter printer(QPrinter::ScreenResolution);
+    shell::prepareWorksheetPrinter(printer);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path("gedruckt.pdf"));
+    form->printTo(printer);
+    EXPECT_EQ(squeezed(pdfText(path("gedruckt.pdf"))), text);
+    EXPECT_EQ(pdfPages(path("gedruckt.pdf")), pdfPages(path("blatt.pdf")));
+    EXPECT_NE(pdfPages(path("blatt.pdf")), "");
+}
+
+// A save that cannot be written shows a German message and leaves no file,
+// and an earlier file of that name unchanged.
+TEST_F(SavedPicture, AFailedSaveShowsAMessageAndLeavesNoPartialFile) {
+    ASSERT_TRUE(QDir(folder.path()).mkdir("schreibgeschuetzt"));
+    const QString readOnly = path("schreibgeschuetzt");
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    QFile blocker(path("eine-datei"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.write("bleibt");
+    blocker.close();
+
+    QStringList targets = {path("eine-datei/bild.png")}; // a file is no folder
+    if (geteuid() != 0) targets << readOnly + "/bild.pdf"; // the super-user may write anyway
+    for (const QString& target : targets) {
+        SCOPED_TRACE(target.toStdString());
+        bool saved = true;
+        const testing::MessageBoxSeen seen = testing::whileMessageBoxOpen([&] { saved = form->savePictureTo(target); });
+        EXPECT_FALSE(saved);
+        EXPECT_TRUE(seen.shown);
+        EXPECT_EQ(seen.title, "Bild speichern");
+        EXPECT_TRUE(seen.text.startsWith("Das Bild konnte nicht gespeichert werden.")) << seen.text.toStdString();
+        EXPECT_FALSE(QFile::exists(target));
+    }
+    EXPECT_TRUE(QDir(readOnly).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+    QFile kept(path("eine-datei"));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "bleibt");
+    QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+TEST(PictureNames, MadeFromTheDrawnParameters) {
+    view::ViewSettings drawn;
+    drawn.wurzel = 5;
+    drawn.abs = 0;
+    drawn.nenner = 2;
+    EXPECT_EQ(view::pictureBaseName(drawn), "velnorit-W5-A0-N2-plus");
+    drawn = {6, 1, 3, false, true};
+    EXPECT_EQ(view::pictureBaseName(drawn), "velnorit-W6-A1-N3-minus");
+    EXPECT_EQ(view::worksheetTitle({}, drawn), "Ziel = (√6 - 1) / 3 = 0.4831632475943926");
+}
+
+} // namespace
+} // namespace velnorit
