@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the benchmarks and fails when a median is more than twice its goal:
 # redraw 10 ms, repaint of the visible graph 5 ms, pointer move 1 ms (with the
-# readout; also a free-hand segment), start-up 400 ms.
+# readout; also a free-hand segment), start-up 400 ms, undo of a drawing step
+# and of a redraw 16 ms (one frame), saving the panel as PNG or SVG 300 ms.
 # Not part of the tests: the build machines are shared and noisy.
 #   bench/check_goals.sh [BUILD_DIR]
 set -euo pipefail
@@ -40,5 +41,9 @@ check graph_bench 'repaintVisibleGraph/0' 5
 check graph_bench 'repaintVisibleGraph/19' 5
 check tools_bench 'BM_PointerMoveWithReadout' 1
 check tools_bench 'BM_FreehandSegment' 1
+check extras_bench 'BM_UndoDrawingStep' 16
+check extras_bench 'BM_UndoRedraw' 16
+check extras_bench 'BM_SavePng' 300
+check extras_bench 'BM_SaveSvg' 300
 check startup_bench 'startProgram/iterations:10/repeats:5' 400
 exit $failed

@@ -16,6 +16,7 @@ namespace velnorit::shell {
 namespace {
 
 constexpr double kPngDensity = 2;
+constexpr int kPngQuality = 80; // Qt maps it to zlib level 1
 
 // The worksheet is landscape: the panel is wider than high.
 const QPageLayout kWorksheetPage(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF());
@@ -31,7 +32,9 @@ bool writePng(QSaveFile& file, const view::GraphControls& controls) {
         QPainter painter(&image);
         view::paintGraphPanel(painter, controls);
     }
-    return image.save(&file, "PNG");
+    // Light compression: the default level takes several times as long for a
+    // file a fifth smaller.
+    return image.save(&file, "PNG", kPngQuality);
 }
 
 bool writeSvg(QSaveFile& file, const view::GraphControls& controls, const QString& title) {

@@ -28,6 +28,10 @@ velnorit_widget_test(redraw_memory_tests
     ${CMAKE_CURRENT_LIST_DIR}/resident_memory.h
     ${CMAKE_CURRENT_LIST_DIR}/resident_memory.cpp
   LIBRARIES velnorit_shell)
+add_test(NAME redraw_memory_tests_1920x1080
+  COMMAND redraw_memory_tests --gtest_filter=RedrawMemory.ThreeHundredUndoableStepsStayUnder120Megabytes)
+set_tests_properties(redraw_memory_tests_1920x1080 PROPERTIES ENVIRONMENT
+  "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/screens/offscreen-1920x1080.json;QT_QPA_OFFSCREEN_NO_GLX=1;QT_ENABLE_HIGHDPI_SCALING=0")
 
 # The window on screens from 640 x 480 to 3840 x 2160 and at a device-pixel
 # ratio of 2: the same program once per screen; screen_tests itself runs on
