@@ -29,3 +29,4 @@ endfunction()
 
 velnorit_real_window_scenario(acceptance_scenario)
 velnorit_real_window_scenario(tools_scenario)
+velnorit_real_window_scenario(extras_scenario)

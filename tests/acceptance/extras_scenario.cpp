@@ -1,0 +1,166 @@
+// The menu "Extras" in a real window, with real X input: undo and redo by
+// their keys and from the opened menu, the tool and colour keys, saving the
+// picture through the save dialog, and the print dialog.
+//   extras_scenario PROGRAM OUTPUT_FOLDER   (inside an X server)
+#include "common_steps.h"
+#include "drawing_frame.h"
+#include "graph_geometry.h"
+#include "menu_bar.h"
+#include "pixel_search.h"
+#include "screen_capture.h"
+#include "x_input.h"
+
+#include <QColor>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLineF>
+#include <QThread>
+
+namespace velnorit::acceptance {
+namespace {
+
+const QColor kPenBlue(0, 0, 255);
+const QColor kPenRed(235, 0, 0);
+const QColor kPenYellow(255, 255, 0);
+const QColor kSlopeLabel(0, 0, 220);
+
+QRect around(QPoint centre, int halfSide) {
+    return QRect(centre - QPoint(halfSide, halfSide), QSize(2 * halfSide + 1, 2 * halfSide + 1));
+}
+
+QList<QPoint> pointsAlong(QPoint from, QPoint to, int count) {
+    QList<QPoint> points;
+    for (int i = 1; i <= count; ++i) points.append(QLineF(from, to).pointAt(double(i) / (count + 1)).toPoint());
+    return points;
+}
+
+QList<QPoint> path(QPoint from, QPoint to) { return QList<QPoint>{from} + pointsAlong(from, to, 6) + QList<QPoint>{to}; }
+
+// Every point of the line has a pixel of the colour within two pixels.
+bool lineDrawnIn(const QImage& screen, QColor colour, QPoint from, QPoint to) {
+    for (const QPoint p : pointsAlong(from, to, 8))
+        if (countOfColour(screen, colour, around(p, 2)) == 0) return false;
+    return true;
+}
+
+// No pixel of the colour along the line.
+bool lineGone(const QImage& screen, QColor colour, QPoint from, QPoint to) {
+    for (const QPoint p : pointsAlong(from, to, 8))
+        if (countOfColour(screen, colour, around(p, 2)) != 0) return false;
+    return true;
+}
+
+void extras(const QString& programPath, const QString& folder, CheckLog& log) {
+    // The program's home, so that the save dialog proposes a folder of the test's own.
+    const QString home = folder + "/extras-home";
+    QDir(home).removeRecursively();
+    QDir().mkpath(home);
+    qputenv("HOME", home.toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home + "/.config").toLocal8Bit());
+
+    ProgramUnderTest program(programPath);
+    const QImage started = waitForStartedWindow(program);
+    const GraphGeometry graph = GraphGeometry::measure(started, 1);
+    const DrawingFrame frame = DrawingFrame::locate(started);
+    const QPoint strokeStart = graph.at(10.5, 0.68), strokeEnd = graph.at(16.0, 0.50);
+    const QPoint secondStart = graph.at(18.5, 0.68), secondEnd = graph.at(24.0, 0.50);
+
+    // Undo and redo by their keys.
+    click(frame.freehandOption());
+    drag(path(strokeStart, strokeEnd));
+    waitForSettledScreen([&](const QImage& s) { return lineDrawnIn(s, kPenBlue, strokeStart, strokeEnd); },
+                         "the blue stroke");
+    pressKeys({"ctrl+z"});
+    waitForSettledScreen([&](const QImage& s) { return lineGone(s, kPenBlue, strokeStart, strokeEnd); },
+                         "the stroke taken back by Strg+Z");
+    log.check(true, "Strg+Z takes the stroke back");
+    pressKeys({"ctrl+y"});
+    waitForSettledScreen([&](const QImage& s) { return lineDrawnIn(s, kPenBlue, strokeStart, strokeEnd); },
+                         "the stroke again after Strg+Y");
+    log.check(true, "Strg+Y brings it again");
+    pressKeys({"ctrl+z", "ctrl+shift+z"});
+    const QImage redone = waitForSettledScreen(
+        [&](const QImage& s) { return lineDrawnIn(s, kPenBlue, strokeStart, strokeEnd); }, "Strg+Umschalt+Z");
+    log.check(lineDrawnIn(redone, kPenBlue, strokeStart, strokeEnd), "Strg+Umschalt+Z redoes as well");
+
+    // Colour and tool keys: red by Strg+3, the pen by F6; the eraser by F8
+    // wipes it out again.
+    pressKeys({"ctrl+3", "F6"});
+    drag(path(secondStart, secondEnd));
+    const QImage red = waitForSettledScreen(
+        [&](const QImage& s) { return lineDrawnIn(s, kPenRed, secondStart, secondEnd); }, "the red stroke");
+    log.check(lineDrawnIn(red, kPenRed, secondStart, secondEnd), "Strg+3 and F6 draw a red free-hand stroke");
+    pressKeys({"F8"});
+    // Close steps, so that the small square passes over every point.
+    drag(QList<QPoint>{secondStart} + pointsAlong(secondStart, secondEnd, 40) + QList<QPoint>{secondEnd});
+    const QImage erased = waitForSettledScreen(
+        [&](const QImage& s) { return countOfColour(s, kPenRed, QRect(secondStart, secondEnd).normalized()) == 0; },
+        "the red stroke erased");
+    log.check(lineGone(erased, kPenRed, secondStart, secondEnd), "F8 erases");
+
+    // Strg+2 yellow and F7 the marker; F5 the slope line with its label.
+    const QPoint markerClick = graph.at(25.0, 0.62);
+    pressKeys({"ctrl+2", "F7"});
+    click(markerClick);
+    const QImage marked = waitForSettledScreen(
+        [&](const QImage& s) { return countOfColour(s, kPenYellow, around(markerClick, 60)) >= 40; }, "the marker");
+    log.check(countOfColour(marked, kPenYellow, around(markerClick, 60)) >= 40, "Strg+2 and F7 stamp a yellow marker");
+    const QPoint slopeStart = graph.at(10.5, 0.10), slopeEnd = graph.at(17.5, 0.30);
+    pressKeys({"ctrl+1", "F5"});
+    drag(path(slopeStart, slopeEnd));
+    const QImage sloped = waitForSettledScreen(
+        [&](const QImage& s) { return countOfColour(s, kSlopeLabel, around(slopeEnd, 120)) >= 20; }, "the slope label");
+    log.check(countOfColour(sloped, kSlopeLabel, around(slopeEnd, 120)) >= 20 &&
+                  lineDrawnIn(sloped, QColor(0, 0, 0), slopeStart, slopeEnd),
+              "Strg+1 and F5 draw a black slope line with its label");
+    pressKeys({"ctrl+4", "F6"});
+    drag(path(secondStart, secondEnd));
+    const QImage blue = waitForSettledScreen(
+        [&](const QImage& s) { return lineDrawnIn(s, kPenBlue, secondStart, secondEnd); }, "the blue stroke");
+    log.check(lineDrawnIn(blue, kPenBlue, secondStart, secondEnd), "Strg+4 draws blue again");
+
+    // "Rückgängig" from the opened menu "Extras", the sixth item of the bar.
+    const QList<QRect> items = menuBarItems(blue);
+    if (!log.check(items.size() == 6, QString("the menu bar shows 6 items (found %1)").arg(items.size()))) return;
+    click(items[5].center());
+    waitForSettledScreen([&](const QImage& s) { return differingPixels(blue, s, s.rect()) > 500; }, "the open menu");
+    pressKeys({"Down", "Return"});
+    const QImage undone = waitForSettledScreen(
+        [&](const QImage& s) { return lineGone(s, kPenBlue, secondStart, secondEnd); }, "the stroke undone by the menu");
+    log.check(lineDrawnIn(undone, kPenBlue, strokeStart, strokeEnd), "\"Rückgängig\" from the menu undoes one step");
+    saveScreenshot(undone, folder + "/velnorit-extras.png");
+
+    // "Bild speichern …": the dialog proposes the name from the parameters.
+    pressKeys({"ctrl+s"});
+    const bool dialog = !waitForWindowNamed("^Bild speichern$").isEmpty();
+    if (!log.check(dialog, "Strg+S opens the dialog \"Bild speichern\"")) return;
+    pressKeys({"Return"});
+    log.check(waitUntilNoWindowNamed("^Bild speichern$"), "Return saves and closes the dialog");
+    const QString saved = home + "/velnorit-W5-A0-N2-plus.png";
+    QImage picture;
+    for (int wait = 0; wait < 50 && picture.isNull(); ++wait) {
+        if (QFile::exists(saved)) picture.load(saved);
+        if (picture.isNull()) QThread::msleep(100);
+    }
+    log.check(!picture.isNull() && countOfColour(picture, QColor(228, 228, 228), picture.rect()) > 10000,
+              "the picture is saved as " + saved);
+
+    // "Drucken …" opens the print dialog; Escape closes it. Without a window
+    // manager the main window gets the keys back only by a click.
+    click(frame.freehandOption());
+    pressKeys({"ctrl+p"});
+    const bool printDialog = !waitForWindowNamed("^Drucken").isEmpty();
+    log.check(printDialog, "Strg+P opens the dialog \"Drucken\"");
+    if (printDialog) {
+        pressKeys({"Escape"});
+        log.check(waitUntilNoWindowNamed("^Drucken"), "Escape closes it");
+    }
+
+    endFromMenuAndCheck(program, waitForSettledScreen([](const QImage&) { return true; }, "a quiet screen"), log);
+}
+
+} // namespace
+} // namespace velnorit::acceptance
+
+int main(int argc, char** argv) { return velnorit::acceptance::runScenario(argc, argv, velnorit::acceptance::extras); }
