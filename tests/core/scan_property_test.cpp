@@ -1,5 +1,6 @@
 // Compares every numerator, record, star and accuracy of the scan with an
 // independent exact computation, for irrational and rational targets alike.
+#include "core/exact_target.h"
 #include "core/scan.h"
 #include "scan_support.h"
 
@@ -7,6 +8,7 @@
 
 #include <cstdint>
 #include <cmath>
+#include <optional>
 #include <random>
 
 namespace velnorit {
@@ -150,6 +152,36 @@ void checkAgainstExact(const testing::Target& t, WindowState& state) {
         ASSERT_GE(m, 1);
         ASSERT_TRUE(exact.withinOne(m, e.fraction)) << "m=" << m;
         ASSERT_FALSE(exact.withinOne(Int128(m) + 1, e.fraction)) << "m=" << m;
+    }
+}
+
+// The accuracy of any fraction, also far from target as the readout meets it
+// after a parameter change: floor(1/d) below d = 1, floor(d) from there on.
+TEST(ScanProperty, AccuracyOfSingleFractions) {
+    struct Case {
+        testing::Target target;
+        exact::Fraction fraction;
+        std::optional<std::int64_t> m;
+    };
+    const Case cases[] = {
+        {{5, 0, 2}, {2, 1}, 1},         // d = 0.882
+        {{5, 0, 2}, {3, 1}, 1},         // d = 1.882
+        {{5, 0, 2}, {5, 1}, 3},         // d = 3.882
+        {{5, 0, 2}, {-1, 1}, 2},        // d = 2.118
+        {{5, 0, 2}, {10, 9}, 144},      // d = 0.00693
+        {{0, 29, 7}, {4, 1}, 7},        // d = 1/7 exactly
+        {{0, 29, 7}, {58, 14}, std::nullopt},
+        {{0, 29, 7}, {6, 1}, 1},        // d = 13/7
+        {{2, 5, 1, true}, {-4, 1}, 2},  // d = 0.414
+        {{2, 5, 1, true}, {-3, 1}, 1},  // d = 0.586
+        {{9, 0, 1}, {7, 2}, 2},         // d = 1/2 exactly
+        {{0, 0, 1}, {0, 5}, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const exact::QuadraticTarget x(c.target.wurzel, c.target.abs, c.target.nenner, c.target.minus ? -1 : 1);
+        EXPECT_EQ(x.accuracyDenominator(c.fraction), c.m)
+            << "W=" << c.target.wurzel << " A=" << c.target.abs << " N=" << c.target.nenner << " at "
+            << c.fraction.p << "/" << c.fraction.q;
     }
 }
 
