@@ -4,11 +4,11 @@
 
 namespace velnorit {
 
-QuadraticTarget quadraticTargetFor(const TargetControls& controls) {
+TargetParameters quadraticTargetFor(const TargetControls& controls) {
     return {controls.wurzel, controls.abs, controls.nenner, optionSign(controls.plusSelected, controls.minusSelected)};
 }
 
-ClassifiedListBuilder::ClassifiedListBuilder(const QuadraticTarget& target)
+ClassifiedListBuilder::ClassifiedListBuilder(const TargetParameters& target)
     : fraction_(continuedFractionOf(target)) {}
 
 // A record's mark follows its star, which comes after the record itself; so

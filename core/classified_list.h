@@ -6,14 +6,14 @@
 namespace velnorit {
 
 // The target that these controls give, as computeTarget takes it.
-QuadraticTarget quadraticTargetFor(const TargetControls& controls);
+TargetParameters quadraticTargetFor(const TargetControls& controls);
 
 // The result list with each record line marked after everything else on it:
 // " N" for a convergent (Näherungsbruch), " Z" for an intermediate fraction
 // (Zwischenbruch), " ?" for neither (the theory says it never happens).
 class ClassifiedListBuilder : public ResultListBuilder {
 public:
-    explicit ClassifiedListBuilder(const QuadraticTarget& target);
+    explicit ClassifiedListBuilder(const TargetParameters& target);
     void onRecord(const Record& record, const WindowState& state) override;
     void onNoRecord(Side side, const WindowState& state) override;
     void onStepEnd(const WindowState& state) override;

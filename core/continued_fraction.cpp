@@ -1,6 +1,6 @@
 #include "core/continued_fraction.h"
 
-#include "core/integer_square_root.h"
+#include "core/exact_target.h"
 #include "core/window_state.h"
 
 #include <map>
@@ -10,10 +10,11 @@ namespace velnorit {
 
 namespace {
 
+using exact::Int128;
+
+// floor(a / b) for any b other than 0.
 std::int64_t floorDivide(std::int64_t a, std::int64_t b) {
-    std::int64_t q = a / b;
-    if (a % b != 0 && ((a < 0) != (b < 0))) --q;
-    return q;
+    return static_cast<std::int64_t>(b > 0 ? exact::floorDivide(a, b) : exact::floorDivide(-Int128(a), -Int128(b)));
 }
 
 // Euclid's algorithm on numerator / denominator (denominator > 0).
@@ -33,7 +34,7 @@ void finiteTerms(std::int64_t numerator, std::int64_t denominator, ContinuedFrac
 // many pairs (P, Q) occur, so a pair repeats; the period starts where it was
 // first seen.
 void periodicTerms(std::int64_t p, std::int64_t d, std::int64_t q, ContinuedFraction& result) {
-    const auto root = static_cast<std::int64_t>(integerSquareRoot(static_cast<UInt128>(d)));
+    const auto root = static_cast<std::int64_t>(exact::integerSquareRoot(d));
     std::map<std::pair<std::int64_t, std::int64_t>, std::size_t> seen;
     while (true) {
         const auto [where, isNew] = seen.try_emplace({p, q}, result.terms.size());
@@ -72,12 +73,12 @@ std::optional<std::int64_t> ContinuedFraction::term(std::size_t k) const {
     return terms[periodStart + (k - periodStart) % periodLength()];
 }
 
-ContinuedFraction continuedFractionOf(const QuadraticTarget& target) {
+ContinuedFraction continuedFractionOf(const TargetParameters& target) {
     ContinuedFraction result;
     const std::int64_t w = target.wurzel;
     const std::int64_t shift = static_cast<std::int64_t>(target.sign) * target.abs;
     const std::int64_t n = target.nenner;
-    const auto root = static_cast<std::int64_t>(integerSquareRoot(static_cast<UInt128>(w)));
+    const auto root = static_cast<std::int64_t>(exact::integerSquareRoot(w));
     if (root * root == w) {
         finiteTerms(root + shift, n, result);
     } else {

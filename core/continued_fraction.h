@@ -9,7 +9,7 @@ namespace velnorit {
 
 // x = (sqrt(W) + sign * A) / N with W >= 0 and N >= 1: the target of the
 // parameters the last computeTarget used.
-struct QuadraticTarget {
+struct TargetParameters {
     int wurzel = 5;
     int abs = 0;
     int nenner = 2;
@@ -40,7 +40,7 @@ struct ContinuedFraction {
     std::optional<std::int64_t> term(std::size_t k) const;
 };
 
-ContinuedFraction continuedFractionOf(const QuadraticTarget& target);
+ContinuedFraction continuedFractionOf(const TargetParameters& target);
 
 // What a fraction p/q (q >= 1, lowest terms) is to the target: a convergent
 // p_k/q_k, an intermediate fraction (p_{k-1} + j p_k) / (q_{k-1} + j q_k) with

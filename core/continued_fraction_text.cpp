@@ -1,6 +1,6 @@
 #include "core/continued_fraction_text.h"
 
-#include "core/integer_square_root.h"
+#include "core/exact_target.h"
 #include "core/window_state.h"
 
 #include <algorithm>
@@ -9,16 +9,18 @@ namespace velnorit {
 
 namespace {
 
+using exact::Int128;
+
 constexpr int kDecimals = 12;
 constexpr std::size_t kMostTermsShown = 30;
 
-UInt128 powerOfTen(int exponent) {
-    UInt128 result = 1;
+Int128 powerOfTen(int exponent) {
+    Int128 result = 1;
     for (int i = 0; i < exponent; ++i) result *= 10;
     return result;
 }
 
-std::string digits(UInt128 value) {
+std::string digits(Int128 value) {
     std::string text;
     do {
         text += static_cast<char>('0' + static_cast<int>(value % 10));
@@ -29,8 +31,8 @@ std::string digits(UInt128 value) {
 }
 
 // "= 1.125" or "≈ -0.381966011250" from the value times 10^12, rounded.
-std::string decimalText(bool negative, UInt128 scaled, bool exact) {
-    const UInt128 unit = powerOfTen(kDecimals);
+std::string decimalText(bool negative, Int128 scaled, bool exact) {
+    const Int128 unit = powerOfTen(kDecimals);
     std::string fraction = digits(scaled % unit);
     fraction.insert(0, kDecimals - fraction.size(), '0');
     if (exact) {
@@ -46,31 +48,28 @@ std::string decimalText(bool negative, UInt128 scaled, bool exact) {
 // p/q (q > 0) to 12 decimals, rounding halves away from zero.
 std::string fractionDecimal(Int128 p, Int128 q) {
     const bool negative = p < 0;
-    const UInt128 magnitude = static_cast<UInt128>(negative ? -p : p) * powerOfTen(kDecimals);
-    const auto denominator = static_cast<UInt128>(q);
-    const UInt128 rounded = (2 * magnitude + denominator) / (2 * denominator);
-    return decimalText(negative, rounded, magnitude % denominator == 0);
+    const Int128 magnitude = (negative ? -p : p) * powerOfTen(kDecimals);
+    const Int128 rounded = (2 * magnitude + q) / (2 * q);
+    return decimalText(negative, rounded, magnitude % q == 0);
 }
 
 // (sqrt(W) + c) / N for W not a square, to 12 decimals: with M = W 10^24,
 // round(10^12 x) = floor((2 sqrt(M) + 2 c 10^12 + N) / (2 N)), and the floor
 // does not change when 2 sqrt(M) is replaced by its integer part isqrt(4 M).
-std::string irrationalDecimal(const QuadraticTarget& t) {
-    const UInt128 unit = powerOfTen(kDecimals);
-    const Int128 twiceRoot = static_cast<Int128>(integerSquareRoot(4 * static_cast<UInt128>(t.wurzel) * unit * unit));
-    const Int128 numerator = twiceRoot + 2 * static_cast<Int128>(t.sign) * t.abs * static_cast<Int128>(unit) + t.nenner;
-    const Int128 denominator = 2 * static_cast<Int128>(t.nenner);
-    Int128 rounded = numerator / denominator;
-    if (numerator % denominator != 0 && numerator < 0) --rounded;
+std::string irrationalDecimal(const TargetParameters& t) {
+    const Int128 unit = powerOfTen(kDecimals);
+    const Int128 twiceRoot = exact::integerSquareRoot(4 * Int128(t.wurzel) * unit * unit);
+    const Int128 numerator = twiceRoot + 2 * Int128(t.sign) * t.abs * unit + t.nenner;
+    const Int128 rounded = exact::floorDivide(numerator, 2 * Int128(t.nenner));
     const bool negative = rounded < 0;
-    return decimalText(negative, static_cast<UInt128>(negative ? -rounded : rounded), false);
+    return decimalText(negative, negative ? -rounded : rounded, false);
 }
 
-std::string targetLine(const QuadraticTarget& t) {
+std::string targetLine(const TargetParameters& t) {
     const int shift = t.sign * t.abs;
     std::string line = "Ziel: (√" + std::to_string(t.wurzel) + (shift < 0 ? " - " : " + ") +
                        std::to_string(shift < 0 ? -shift : shift) + ") / " + std::to_string(t.nenner) + " ";
-    const auto root = static_cast<int>(integerSquareRoot(static_cast<UInt128>(t.wurzel)));
+    const auto root = static_cast<int>(exact::integerSquareRoot(t.wurzel));
     if (root * root == t.wurzel) return line + fractionDecimal(root + shift, t.nenner);
     return line + irrationalDecimal(t);
 }
@@ -107,7 +106,7 @@ std::string periodLine(const ContinuedFraction& fraction) {
 
 } // namespace
 
-std::vector<std::string> continuedFractionLines(const QuadraticTarget& target) {
+std::vector<std::string> continuedFractionLines(const TargetParameters& target) {
     const ContinuedFraction fraction = continuedFractionOf(target);
     std::vector<std::string> lines{targetLine(target), expansionLine(fraction), periodLine(fraction),
                                    "Näherungsbrüche bis zum Nenner " + std::to_string(kLastDenominator) + ":"};

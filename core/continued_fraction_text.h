@@ -19,7 +19,7 @@ namespace velnorit {
 // Values are exact, rounded to 12 decimals where they do not end earlier
 // ("=" for an exact value, "≈" for a rounded one). Long expansions are cut
 // after 30 terms with "…"; the period line then still gives the length.
-std::vector<std::string> continuedFractionLines(const QuadraticTarget& target);
+std::vector<std::string> continuedFractionLines(const TargetParameters& target);
 
 // The lines joined by the given line break.
 std::string joinLines(const std::vector<std::string>& lines, const std::string& lineBreak);

@@ -35,7 +35,7 @@ QString descriptionMessageText() {
 
 QString continuedFractionMessageTitle() { return QStringLiteral("Kettenbruch"); }
 
-QString continuedFractionMessageText(const QuadraticTarget& target) {
+QString continuedFractionMessageText(const TargetParameters& target) {
     return QString::fromStdString(joinLines(continuedFractionLines(target), kCrLf.toStdString()));
 }
 

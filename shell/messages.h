@@ -15,6 +15,6 @@ QString descriptionMessageText();
 // "Extras" > "Kettenbruch …": the lines that velnorit-liste --kettenbruch
 // prints before the list.
 QString continuedFractionMessageTitle();
-QString continuedFractionMessageText(const QuadraticTarget& target);
+QString continuedFractionMessageText(const TargetParameters& target);
 
 } // namespace velnorit::shell

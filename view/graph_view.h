@@ -34,12 +34,12 @@ public:
 
     // The parameters and the sign that the last computeTarget used: the
     // exact form of target.
-    const QuadraticTarget& targetParameters() const { return targetParameters_; }
+    const TargetParameters& targetParameters() const { return targetParameters_; }
 
 private:
     WindowState& state_;
     GraphControls controls_;
-    QuadraticTarget targetParameters_;
+    TargetParameters targetParameters_;
 };
 
 } // namespace velnorit::view
