@@ -110,6 +110,7 @@ void Form1::bindEvents() {
     connect(c_.cmdEinblenden, &QAction::triggered, this, guarded([this] { cmdEinblenden_Click(); }));
     connect(c_.cmdAusblenden, &QAction::triggered, this, guarded([this] { cmdAusblenden_Click(); }));
     connect(c_.cmdProgramm, &QAction::triggered, this, guarded([this] { cmdProgramm_Click(); }));
+    connect(c_.cmdKettenbruch, &QAction::triggered, this, guarded([this] { cmdKettenbruch_Click(); }));
 
     connect(c_.cmdUndo, &QAction::triggered, this, guarded([this] { cmdUndo_Click(); }));
     connect(c_.cmdRedo, &QAction::triggered, this, guarded([this] { cmdRedo_Click(); }));

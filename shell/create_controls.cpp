@@ -245,6 +245,8 @@ void Form1::createControls() {
     c_.cmdColour[2] = entry(QStringLiteral("Farbe Gelb"), {QKeySequence(Qt::CTRL | Qt::Key_2)});
     c_.cmdColour[3] = entry(QStringLiteral("Farbe Rot"), {QKeySequence(Qt::CTRL | Qt::Key_3)});
     c_.cmdColour[1] = entry(QStringLiteral("Farbe Blau"), {QKeySequence(Qt::CTRL | Qt::Key_4)});
+    extras->addSeparator();
+    c_.cmdKettenbruch = extras->addAction(QStringLiteral("Kettenbruch …"));
 }
 
 } // namespace velnorit::shell

@@ -111,4 +111,11 @@ void Form1::cmdTool_Click(int index) { c_.Option2[static_cast<std::size_t>(index
 
 void Form1::cmdColour_Click(int index) { pointerTools_->Picture2_Click(index); }
 
+// The continued fraction of the target that the pointer readout uses too:
+// the one of the last computeTarget, which need not be the one of the graph.
+void Form1::cmdKettenbruch_Click() {
+    showInformation(this, continuedFractionMessageTitle(),
+                    continuedFractionMessageText(graphView_->targetParameters()));
+}
+
 } // namespace velnorit::shell

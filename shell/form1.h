@@ -44,6 +44,7 @@ public:
     void cmdAusblenden_Click();
     void cmdInfo_Click();
     void cmdProgramm_Click();
+    void cmdKettenbruch_Click();
 
     // The menu "Extras".
     void cmdUndo_Click();

@@ -74,6 +74,7 @@ struct FormControls {
     QAction* cmdPrint = nullptr;  // "Drucken …"
     std::array<QAction*, 4> cmdTool{};   // selects Option2(index)
     std::array<QAction*, 4> cmdColour{}; // clicks the colour box Picture2(index)
+    QAction* cmdKettenbruch = nullptr; // "Kettenbruch …"
 };
 
 } // namespace velnorit::shell

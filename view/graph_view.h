@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/continued_fraction.h"
 #include "core/window_state.h"
 #include "view/graph_controls.h"
 #include "view/view_settings.h"
@@ -41,6 +42,10 @@ public:
 
     const GraphControls& controls() const { return controls_; }
 
+    // The parameters and the sign that the last computeTarget used: the
+    // exact form of target.
+    const TargetParameters& targetParameters() const { return targetParameters_; }
+
 private:
     void applyZoom();
     void applyWindowLabels();
@@ -49,6 +54,7 @@ private:
     GraphControls controls_;
     ViewSettings drawnSettings_;
     RedrawListener* listener_ = nullptr;
+    TargetParameters targetParameters_;
 };
 
 } // namespace velnorit::view

@@ -121,6 +121,14 @@ void acceptance(const QString& programPath, const QString& folder, CheckLog& log
     log.check(waitUntilNoWindowNamed("^Programmfunktion$"), "Return closes the message box");
     log.check(program.isRunning(), "the program runs on after the message box");
 
+    // "Extras" > "Kettenbruch …", the menu's last entry (Up from the opened
+    // menu reaches it), opens the box of the continued fraction.
+    click(items.last().center());
+    pressKeys({"Up", "Return"});
+    log.check(!waitForWindowNamed("^Kettenbruch$").isEmpty(), "\"Kettenbruch …\" opens the box \"Kettenbruch\"");
+    pressKeys({"Return"});
+    log.check(waitUntilNoWindowNamed("^Kettenbruch$"), "Return closes the box");
+
     endFromMenuAndCheck(program, waitForSettledScreen([](const QImage&) { return true; }, "a quiet screen"), log);
 }
 

@@ -1,4 +1,5 @@
 #include "../support/form_fixture.h"
+#include "../support/run_process.h"
 
 #include "core/result_list.h"
 #include "shell/messages.h"
@@ -60,9 +61,10 @@ TEST_F(StartedForm, HasTheMenuTree) {
             for (QAction* item : action->menu()->actions()) entry += " > " + item->text();
         bar << entry;
     }
-    // The program's own menu "Extras" stands after the five of the window.
+    // The program's own menu "Extras" stands after the five of the window
+    // (its entries: the next test).
     ASSERT_EQ(bar.size(), 6);
-    bar.removeLast();
+    EXPECT_TRUE(bar.takeLast().startsWith("Extras > "));
     EXPECT_EQ(bar, (QStringList{"Programm beenden", "Tafel wischen > Alles > Zeichnen", "Information",
                                 "Liste ein/ausblenden > einblenden > ausblenden", "Zum Programm"}));
 }
@@ -81,7 +83,7 @@ TEST_F(StartedForm, ShowsTheEntriesOfExtrasWithTheirKeys) {
     EXPECT_EQ(entries, (QStringList{"Rückgängig Ctrl+Z", "Wiederholen Ctrl+Y, Ctrl+Shift+Z",
                                     "Bild speichern … Ctrl+S", "Drucken … Ctrl+P", "Steigung F5", "Freihand F6",
                                     "Stempel F7", "Radierer F8", "Farbe Schwarz Ctrl+1", "Farbe Gelb Ctrl+2",
-                                    "Farbe Rot Ctrl+3", "Farbe Blau Ctrl+4"}));
+                                    "Farbe Rot Ctrl+3", "Farbe Blau Ctrl+4", "Kettenbruch … "}));
 }
 
 // Each container's children, back to front: a later one covers an earlier one.
@@ -204,6 +206,38 @@ TEST_F(StartedForm, ShowsTheTwoMessageBoxes) {
     EXPECT_EQ(description.buttonCount, 1);
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(*state.target, std::sqrt(5.0) / 2);
+}
+
+// The box reads the target of the last computeTarget, like the pointer
+// readout, and shows what velnorit-liste --kettenbruch prints before the list.
+TEST_F(StartedForm, ShowsTheContinuedFractionOfTheCurrentTarget) {
+    auto commandLines = [](const std::vector<std::string>& arguments) {
+        std::vector<std::string> all{"--kettenbruch"};
+        all.insert(all.end(), arguments.begin(), arguments.end());
+        const std::string out = testing::runProcess(VELNORIT_LISTE_PATH, all).standardOutput;
+        return QString::fromStdString(out.substr(0, out.find("\n\n  Folge")));
+    };
+    auto boxLines = [&] {
+        const testing::MessageBoxSeen box = testing::whileMessageBoxOpen([&] { c.cmdKettenbruch->trigger(); });
+        EXPECT_TRUE(box.shown);
+        EXPECT_EQ(box.title, "Kettenbruch");
+        EXPECT_EQ(box.icon, QMessageBox::Information);
+        EXPECT_EQ(box.buttonCount, 1);
+        return QString(box.text).replace("\r\n", "\n");
+    };
+    const QString start = boxLines();
+    EXPECT_TRUE(start.startsWith("Ziel: (√5 + 0) / 2 ≈ 1.118033988750\nKettenbruch: [1; 8, 2, 8, 2, …]\n")) << start.toStdString();
+    EXPECT_EQ(start, commandLines({"5", "0", "2", "+"}));
+
+    // A new Nenner counts at once, before any redraw; so does the sign.
+    c.vscNenner->setValue(3);
+    EXPECT_EQ(boxLines(), commandLines({"5", "0", "3", "+"}));
+    c.vscAbs->setValue(7);
+    c.Option1[1]->setChecked(true);
+    EXPECT_EQ(boxLines(), commandLines({"5", "7", "3", "-"}));
+    c.vscWurzel->setValue(49);
+    EXPECT_EQ(boxLines(), commandLines({"49", "7", "3", "-"}));
+    EXPECT_TRUE(boxLines().contains("Endlich"));
 }
 
 TEST_F(StartedForm, ProgrammBeendenEndsTheEventLoopAtOnce) {

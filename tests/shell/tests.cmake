@@ -10,6 +10,8 @@ velnorit_widget_test(shell_tests
     ${CMAKE_CURRENT_LIST_DIR}/picture_files_test.cpp
     ${PROJECT_SOURCE_DIR}/tests/support/run_process.cpp
   LIBRARIES velnorit_shell)
+target_compile_definitions(shell_tests PRIVATE VELNORIT_LISTE_PATH="$<TARGET_FILE:velnorit-liste>")
+add_dependencies(shell_tests velnorit-liste)
 
 add_test(NAME real_window_test
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/real_window_test.sh
