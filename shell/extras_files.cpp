@@ -55,7 +55,7 @@ void Form1::cmdSave_Click() {
 bool Form1::savePictureTo(const QString& path) {
     const view::GraphControls& controls = graphView_->controls();
     const QString reason =
-        writePictureFile(path, controls, view::worksheetTitle(controls, graphView_->drawnSettings()));
+        writePictureFile(path, controls, view::worksheetTitle(graphView_->drawnSettings()));
     if (reason.isEmpty()) return true;
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Bild speichern"),
                     QStringLiteral("Das Bild konnte nicht gespeichert werden.\n\nDatei: %1\nGrund: %2")
@@ -76,7 +76,7 @@ void Form1::cmdPrint_Click() {
 
 void Form1::printTo(QPrinter& printer) {
     const view::GraphControls& controls = graphView_->controls();
-    printWorksheet(printer, controls, view::worksheetTitle(controls, graphView_->drawnSettings()));
+    printWorksheet(printer, controls, view::worksheetTitle(graphView_->drawnSettings()));
 }
 
 } // namespace velnorit::shell

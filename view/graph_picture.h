@@ -21,7 +21,7 @@ void paintGraphPanel(QPainter& painter, const GraphControls& controls);
 
 // The target of the picture shown, as the title of a worksheet:
 // "Ziel = (√5 + 0) / 2 = 1.118033988749895".
-QString worksheetTitle(const GraphControls& controls, const ViewSettings& drawn);
+QString worksheetTitle(const ViewSettings& drawn);
 
 // A file name made from the parameters: "velnorit-W5-A0-N2-plus".
 QString pictureBaseName(const ViewSettings& drawn);

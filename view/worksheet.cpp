@@ -41,7 +41,7 @@ constexpr double kListPoints = 10;
 
 } // namespace
 
-QString worksheetTitle(const GraphControls&, const ViewSettings& drawn) {
+QString worksheetTitle(const ViewSettings& drawn) {
     return QStringLiteral("Ziel = (√%1 %2 %3) / %4 = %5")
         .arg(drawn.wurzel)
         .arg(signText(drawn))

@@ -164,7 +164,7 @@ TEST(PictureNames, MadeFromTheDrawnParameters) {
     EXPECT_EQ(view::pictureBaseName(drawn), "velnorit-W5-A0-N2-plus");
     drawn = {6, 1, 3, false, true};
     EXPECT_EQ(view::pictureBaseName(drawn), "velnorit-W6-A1-N3-minus");
-    EXPECT_EQ(view::worksheetTitle({}, drawn), "Ziel = (√6 - 1) / 3 = 0.4831632475943926");
+    EXPECT_EQ(view::worksheetTitle(drawn), "Ziel = (√6 - 1) / 3 = 0.4831632475943926");
 }
 
 } // namespace
