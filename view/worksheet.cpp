@@ -38,6 +38,7 @@ QString signText(const ViewSettings& drawn) { return drawn.plus ? QStringLiteral
 constexpr double kMarginPoints = 36;
 constexpr double kTitlePoints = 14;
 constexpr double kListPoints = 10;
+constexpr double kSmallestListPoints = 7;
 
 } // namespace
 
@@ -82,12 +83,18 @@ void paintWorksheet(QPagedPaintDevice& device, const GraphControls& controls, co
     painter.restore();
 
     // Then the list with its header, line by line in a fixed-width font.
+    QStringList lines = QString::fromUtf8(controls.text5->crLfText()).split(QStringLiteral("\r\n"));
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast(); // after the last line break
+    // A smaller font, down to kSmallestListPoints, keeps a long list on one page.
     QFont listFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     listFont.setPointSizeF(kListPoints);
     painter.setFont(listFont);
+    while (painter.fontMetrics().lineSpacing() * static_cast<double>(lines.size()) > page.height() &&
+           listFont.pointSizeF() > kSmallestListPoints) {
+        listFont.setPointSizeF(listFont.pointSizeF() - 0.25);
+        painter.setFont(listFont);
+    }
     const double lineHeight = painter.fontMetrics().lineSpacing();
-    QStringList lines = QString::fromUtf8(controls.text5->crLfText()).split(QStringLiteral("\r\n"));
-    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast(); // after the last line break
     double y = page.bottom(); // the list starts on a page of its own
     for (const QString& line : lines) {
         if (y + lineHeight > page.bottom()) {

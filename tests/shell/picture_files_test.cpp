@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <unistd.h>
 
 namespace velnorit {
@@ -103,6 +105,9 @@ TEST_F(SavedPicture, APdfWorksheetHasTheTitleAndTheListAndPrintsTheSame) {
     EXPECT_NE(text.find("Ziel = (√5 + 0) / 2 = 1.118033988749895"), std::string::npos) << text;
     EXPECT_NE(text.find("Folge max/min(n)"), std::string::npos);
     EXPECT_NE(text.find("(* = absolute Verbesserung)"), std::string::npos);
+    // Two pages (pdftotext ends each with a form feed): the list of the
+    // default target fits on the second.
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 2);
     // Every list line, in order, after the picture's page.
     const std::string list = c.Text5->crLfText();
     std::size_t searchFrom = text.find('\f');
