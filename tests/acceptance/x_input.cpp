@@ -52,6 +52,8 @@ void drag(const QList<QPoint>& path) {
 
 void pressKeys(const QStringList& keys) { sendInput(QStringList{"key"} + keys); }
 
+void typeText(const QString& text) { sendInput({"type", "--delay", "20", text}); }
+
 QStringList visibleWindowsNamed(const QString& pattern) {
     // xdotool search exits with 1 when nothing matches.
     const XdotoolResult result = runXdotool({"search", "--onlyvisible", "--name", pattern});

@@ -18,6 +18,8 @@ void click(QPoint at);
 void drag(const QList<QPoint>& path);
 // Key combinations in xdotool's names, e.g. "ctrl+a", "Return".
 void pressKeys(const QStringList& keys);
+// Types a text as a person would, key by key.
+void typeText(const QString& text);
 
 // Ids of the visible windows whose name matches the regular expression.
 QStringList visibleWindowsNamed(const QString& pattern);
