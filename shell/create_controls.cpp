@@ -212,6 +212,13 @@ void Form1::createControls() {
     c_.Text6->setFrameShape(QFrame::NoFrame);
     c_.Text6->setFont(timesNewRoman(12, true));
     setColours(c_.Text6, colour(192, 192, 255), colour(255, 255, 255));
+    // The readout moves with the pointer. Qt moves an opaque widget fast, by
+    // copying its pixels, and then marks its parent, the graph, as "moved",
+    // which it takes to mean "covered by nothing": the graph's next repaint
+    // skips the controls in front of it and paints over the list. The box's
+    // viewport paints its background anyway, so the box itself need not be
+    // opaque, and a box that is not opaque is moved by plain repainting.
+    c_.Text6->setAutoFillBackground(false);
     placeInTwips(c_.Text6, 2700, 2250, 2550, 1590);
 
     // The menu bar, left to right.
