@@ -1,4 +1,5 @@
 #include "../support/form_fixture.h"
+#include "../support/run_process.h"
 
 #include "core/result_list.h"
 #include "shell/captioned_frame.h"
@@ -64,7 +65,8 @@ TEST_F(StartedForm, HasTheMenuTree) {
         bar << entry;
     }
     EXPECT_EQ(bar, (QStringList{"Programm beenden", "Tafel wischen > Alles > Zeichnen", "Information",
-                                "Liste ein/ausblenden > einblenden > ausblenden", "Zum Programm"}));
+                                "Liste ein/ausblenden > einblenden > ausblenden", "Zum Programm",
+                                "Extras > Kettenbruch …"}));
 }
 
 // Each container's children, back to front: a later one covers an earlier one.
@@ -242,12 +244,12 @@ TEST_F(StartedForm, ShowsQtsTextsInGermanAndKeepsTheFrameColourInTheCaptions) {
         std::unique_ptr<QMenu> menu(qobject_cast<QPlainTextEdit*>(box) != nullptr
                                         ? qobject_cast<QPlainTextEdit*>(box)->createStandardContextMenu()
                                         : qobject_cast<QLineEdit*>(box)->createStandardContextMenu());
-        for (QAction* action : menu->actions()) {
-            if (action->isSeparator()) continue;
-            const QString text = action->text().remove('&').split('\t').first();
-            for (const char* english : {"Undo", "Redo", "Cut", "Copy", "Paste", "Delete", "Select All"})
-                EXPECT_NE(text, english);
-        }
+        QStringList texts;
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator()) texts << action->text().remove('&').split('\t').first();
+        EXPECT_TRUE(texts.contains("Einfügen")) << texts.join(", ").toStdString();
+        for (const char* english : {"Undo", "Redo", "Cut", "Copy", "Paste", "Delete", "Select All"})
+            EXPECT_FALSE(texts.contains(english)) << english;
     }
     const QColor defaultText = QApplication::palette().color(QPalette::Text);
     for (QWidget* inside : std::initializer_list<QWidget*>{c.Text1[0], c.Text1[3], c.Text3, c.Option2[0]}) {
@@ -255,6 +257,38 @@ TEST_F(StartedForm, ShowsQtsTextsInGermanAndKeepsTheFrameColourInTheCaptions) {
         EXPECT_EQ(inside->palette().color(QPalette::WindowText), QApplication::palette().color(QPalette::WindowText));
     }
     EXPECT_EQ(static_cast<shell::CaptionedFrame*>(c.Frame3)->captionColour(), QColor(0, 0, 192));
+}
+
+// The box reads the target of the last computeTarget, like the pointer
+// readout, and shows what velnorit-liste --kettenbruch prints before the list.
+TEST_F(StartedForm, ShowsTheContinuedFractionOfTheCurrentTarget) {
+    auto commandLines = [](const std::vector<std::string>& arguments) {
+        std::vector<std::string> all{"--kettenbruch"};
+        all.insert(all.end(), arguments.begin(), arguments.end());
+        const std::string out = testing::runProcess(VELNORIT_LISTE_PATH, all).standardOutput;
+        return QString::fromStdString(out.substr(0, out.find("\n\n  Folge")));
+    };
+    auto boxLines = [&] {
+        const testing::MessageBoxSeen box = testing::whileMessageBoxOpen([&] { c.cmdKettenbruch->trigger(); });
+        EXPECT_TRUE(box.shown);
+        EXPECT_EQ(box.title, "Kettenbruch");
+        EXPECT_EQ(box.icon, QMessageBox::Information);
+        EXPECT_EQ(box.buttonCount, 1);
+        return QString(box.text).replace("\r\n", "\n");
+    };
+    const QString start = boxLines();
+    EXPECT_TRUE(start.startsWith("Ziel: (√5 + 0) / 2 ≈ 1.118033988750\nKettenbruch: [1; 8, 2, 8, 2, …]\n")) << start.toStdString();
+    EXPECT_EQ(start, commandLines({"5", "0", "2", "+"}));
+
+    // A new Nenner counts at once, before any redraw; so does the sign.
+    c.vscNenner->setValue(3);
+    EXPECT_EQ(boxLines(), commandLines({"5", "0", "3", "+"}));
+    c.vscAbs->setValue(7);
+    c.Option1[1]->setChecked(true);
+    EXPECT_EQ(boxLines(), commandLines({"5", "7", "3", "-"}));
+    c.vscWurzel->setValue(49);
+    EXPECT_EQ(boxLines(), commandLines({"49", "7", "3", "-"}));
+    EXPECT_TRUE(boxLines().contains("Endlich"));
 }
 
 TEST_F(StartedForm, ProgrammBeendenEndsTheEventLoopAtOnce) {
