@@ -63,6 +63,9 @@ public:
     void arrangeWindow();
     void arrangeWindow(const ScreenTwips& screen);
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void createControls();
     void applyTabOrder();
@@ -73,6 +76,8 @@ private:
     std::unique_ptr<view::GraphView> graphView_;
     std::unique_ptr<tools::PointerTools> pointerTools_;
     std::unique_ptr<tools::UndoHistory> undoHistory_;
+    ScreenTwips arrangedFor_;     // the screen the window was arranged for
+    bool fittedToFrame_ = false; // placed again once framed by a window manager
 };
 
 } // namespace velnorit::shell
