@@ -78,7 +78,6 @@ void UndoHistory::aboutToRedraw() {
     if (!started_ || restoring_) return;
     reopenAfterRedraw_ = toolStepOpen_;
     endToolStep();
-    if (unrecorded_) return;
     Step step;
     step.kind = Kind::Redraw;
     step.before = currentSheet();
@@ -95,13 +94,6 @@ void UndoHistory::redrawn() {
     toolStart_ = graph_.drawing().size();
     if (reopenAfterRedraw_) beginToolStep();
     reopenAfterRedraw_ = false;
-}
-
-UndoHistory::Unrecorded::Unrecorded(UndoHistory& history) : history_(history) { history_.unrecorded_ = true; }
-
-UndoHistory::Unrecorded::~Unrecorded() {
-    history_.unrecorded_ = false;
-    if (history_.started_) history_.start();
 }
 
 // --- Undo and redo

@@ -46,19 +46,6 @@ public:
     std::size_t stepCount() const { return steps_.size(); }
     std::size_t memoryBytes() const;
 
-    // A redraw that is no step ("Tafel wischen" › "Zeichnen"): the steps
-    // before it no longer fit the picture, so the history starts afresh.
-    class Unrecorded {
-    public:
-        explicit Unrecorded(UndoHistory& history);
-        ~Unrecorded();
-        Unrecorded(const Unrecorded&) = delete;
-        Unrecorded& operator=(const Unrecorded&) = delete;
-
-    private:
-        UndoHistory& history_;
-    };
-
     void aboutToRedraw() override;
     void redrawn() override;
 
@@ -98,7 +85,6 @@ private:
 
     bool started_ = false;
     bool restoring_ = false;
-    bool unrecorded_ = false;
     bool toolStepOpen_ = false;
     bool reopenAfterRedraw_ = false;
     std::size_t toolFrom_ = 0;

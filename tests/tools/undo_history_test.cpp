@@ -152,11 +152,17 @@ TEST_F(UndoRedo, ANewStepDropsWhatCouldHaveBeenRedone) {
     EXPECT_TRUE(sameDrawing(drawing(), now));
 }
 
-// "Zeichnen" and the pointer readout are no steps; a press that draws
-// nothing is none either.
-TEST_F(UndoRedo, ZeichnenAndTheReadoutAreNoSteps) {
+// "Zeichnen" wipes the blackboard by a redraw, and undo brings the drawing
+// back; the pointer readout is no step, and a press that draws nothing is
+// none either.
+TEST_F(UndoRedo, ZeichnenIsUndoneButTheReadoutIsNoStep) {
     stroke(near(0, 0), near(5, 0.1));
+    const std::vector<RecordedOp> drawn = drawing();
     form().cmdZeichnen_Click();
+    EXPECT_FALSE(sameDrawing(drawing(), drawn));
+    undo();
+    EXPECT_TRUE(sameDrawing(drawing(), drawn));
+    undo();
     EXPECT_FALSE(form().undoHistory().canUndo());
     move(near(3, 0));
     move(near(4, 0.01));
