@@ -1,41 +1,10 @@
 // The pointer over a full-screen graph: one move with the readout, and one
 // free-hand segment, each with the repaint it causes, on a 1920 x 1080 screen.
-#include "shell/form1.h"
-
-#include <QApplication>
-#include <QMouseEvent>
-
-#include <benchmark/benchmark.h>
+#include "shown_window.h"
 
 namespace {
 
-using velnorit::shell::Form1;
-
-// The window after start-up, shown full screen with the whole plot drawn.
-struct ShownWindow {
-    ShownWindow() {
-        form.Form_Load();
-        form.show();
-        QApplication::processEvents();
-    }
-
-    void send(QEvent::Type type, double x, double y, Qt::MouseButton button, Qt::MouseButtons held) {
-        velnorit::view::DrawingSurface* graph = form.controls().picGraph;
-        const QPointF pixel = graph->toPixels(x, y);
-        QMouseEvent event(type, pixel, graph->mapToGlobal(pixel), button, held, Qt::NoModifier);
-        QApplication::sendEvent(graph, &event);
-    }
-
-    double target() const { return form.state().target.value_or(0); }
-
-    // The window's width and the graph's, to show the screen it ran on.
-    void reportSize(benchmark::State& state) const {
-        state.counters["window_px"] = form.width();
-        state.counters["graph_px"] = form.controls().picGraph->width();
-    }
-
-    Form1 form;
-};
+using velnorit::bench::ShownWindow;
 
 // Between denominators 9 and 16 (all in view), alternating sides of target,
 // so that the field's text, colour and place change on every move.

@@ -25,24 +25,7 @@ const QColor kPenRed(235, 0, 0);
 const QColor kPenYellow(255, 255, 0);
 const QColor kSlopeLabel(0, 0, 220);
 
-QRect around(QPoint centre, int halfSide) {
-    return QRect(centre - QPoint(halfSide, halfSide), QSize(2 * halfSide + 1, 2 * halfSide + 1));
-}
-
-QList<QPoint> pointsAlong(QPoint from, QPoint to, int count) {
-    QList<QPoint> points;
-    for (int i = 1; i <= count; ++i) points.append(QLineF(from, to).pointAt(double(i) / (count + 1)).toPoint());
-    return points;
-}
-
 QList<QPoint> path(QPoint from, QPoint to) { return QList<QPoint>{from} + pointsAlong(from, to, 6) + QList<QPoint>{to}; }
-
-// Every point of the line has a pixel of the colour within two pixels.
-bool lineDrawnIn(const QImage& screen, QColor colour, QPoint from, QPoint to) {
-    for (const QPoint p : pointsAlong(from, to, 8))
-        if (countOfColour(screen, colour, around(p, 2)) == 0) return false;
-    return true;
-}
 
 // No pixel of the colour along the line.
 bool lineGone(const QImage& screen, QColor colour, QPoint from, QPoint to) {

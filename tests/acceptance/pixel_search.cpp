@@ -1,5 +1,7 @@
 #include "pixel_search.h"
 
+#include <QLineF>
+
 #include <algorithm>
 #include <vector>
 
@@ -83,6 +85,22 @@ int differingPixels(const QImage& a, const QImage& b, QRect area, QRect excluded
         for (int x = r.left(); x <= r.right(); ++x)
             if (!excluded.contains(x, y) && a.pixel(x, y) != b.pixel(x, y)) ++count;
     return count;
+}
+
+QRect around(QPoint centre, int halfSide) {
+    return QRect(centre - QPoint(halfSide, halfSide), QSize(2 * halfSide + 1, 2 * halfSide + 1));
+}
+
+QList<QPoint> pointsAlong(QPoint from, QPoint to, int count) {
+    QList<QPoint> points;
+    for (int i = 1; i <= count; ++i) points.append(QLineF(from, to).pointAt(double(i) / (count + 1)).toPoint());
+    return points;
+}
+
+bool lineDrawnIn(const QImage& screen, QColor colour, QPoint from, QPoint to) {
+    for (const QPoint p : pointsAlong(from, to, 8))
+        if (countOfColour(screen, colour, around(p, 2)) == 0) return false;
+    return true;
 }
 
 } // namespace velnorit::acceptance

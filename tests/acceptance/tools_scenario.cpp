@@ -22,27 +22,6 @@ const QColor kPenBlue(0, 0, 255);      // the pen colour at start-up
 const QColor kPenYellow(255, 255, 0);  // the yellow colour box
 const QColor kSlopeLabel(0, 0, 220);
 
-// A square of the given half side around a point.
-QRect around(QPoint centre, int halfSide) {
-    return QRect(centre - QPoint(halfSide, halfSide), QSize(2 * halfSide + 1, 2 * halfSide + 1));
-}
-
-// Points along a straight line, ends left out (the pen's dot and the
-// line's end caps are not what is checked).
-QList<QPoint> pointsAlong(QPoint from, QPoint to, int count) {
-    QList<QPoint> points;
-    for (int i = 1; i <= count; ++i) points.append(QLineF(from, to).pointAt(double(i) / (count + 1)).toPoint());
-    return points;
-}
-
-// Every point of the line has a pixel of the colour within two pixels
-// (lines are two or three pixels wide).
-bool lineDrawnIn(const QImage& screen, QColor colour, QPoint from, QPoint to) {
-    for (const QPoint p : pointsAlong(from, to, 8))
-        if (countOfColour(screen, colour, around(p, 2)) == 0) return false;
-    return true;
-}
-
 QString describe(QPoint p) { return QString("%1,%2").arg(p.x()).arg(p.y()); }
 
 void tools(const QString& programPath, const QString& folder, CheckLog& log) {
