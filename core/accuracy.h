@@ -2,11 +2,8 @@
 
 namespace velnorit {
 
-// The accuracy reached by a fraction at distance d > 0 from target, written as
-// the unit fraction 1/m: e = ln(d) / ln(10), m = Int(10^|e|). This is in
-// effect the integer part of 1/d, but formed through the logarithm, so it can
-// be one less where 1/d lies within rounding distance of an integer.
-double accuracyDenominator(double distance);
+// The accuracy 1/m of a fraction is computed exactly, see
+// exact::QuadraticTarget::accuracyDenominator.
 
 // The absolute term k of the Pell equation that the fraction p/n solves:
 // k = W*n^2 - (N*p - s*A*n)^2. With target = (s*A + sqrt(W))/N the pair

@@ -27,7 +27,7 @@ void appendRecordLine(std::string& list, const Record& record) {
     list += '/';
     list += strForm(record.n);
     list += "      ";
-    if (record.distance > 0) {
+    if (record.hasAccuracy) {
         list += " 1/";
         list += strForm(record.accuracyDenominator);
     }

@@ -23,8 +23,9 @@ struct Record {
     int n = 0;
     double value = 0;               // the fraction, now the best of its side
     double numerator = 0;           // p, the entry n of lowerNum or upperNum
-    double distance = 0;            // d = |value - target|
-    double accuracyDenominator = 0; // m; only meaningful when distance > 0
+    double distance = 0;            // d = |value - target|, 0 when the fraction is target exactly
+    bool hasAccuracy = false;       // d > 0, decided exactly
+    double accuracyDenominator = 0; // m = floor(1/d), exact; only meaningful when hasAccuracy
     double pellAbsoluteTerm = 0;    // k
     Side previousSide = Side::Lower; // side of the record before this one (Lower at the start)
 };

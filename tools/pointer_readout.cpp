@@ -3,6 +3,7 @@
 #include "tools/pointer_readout.h"
 
 #include "core/accuracy.h"
+#include "core/exact_target.h"
 #include "core/integer_rules.h"
 #include "core/number_format.h"
 #include "core/number_reading.h"
@@ -36,7 +37,12 @@ ReadoutTexts readoutTexts(double numerator, float denominator, const ReadoutPara
     const double distance = std::abs(val(strForm(value)) - val(strForm(parameters.target)));
     if (distance == 0) return {};
 
-    const std::string m = strForm(accuracyDenominator(distance));
+    // m from the exact distance of p/q to the target of these parameters.
+    const exact::QuadraticTarget target(parameters.wurzel, parameters.abs, parameters.nenner, parameters.sign);
+    const std::optional<std::int64_t> accuracy = target.accuracyDenominator(
+        {static_cast<std::int64_t>(numerator), static_cast<std::int64_t>(denominator)});
+    if (!accuracy) return {};
+    const std::string m = strForm(static_cast<double>(*accuracy));
     const double k = pellAbsoluteTerm(parameters.wurzel, parameters.nenner, parameters.abs, parameters.sign,
                                       numerator, denominator);
     ReadoutTexts texts;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,38 @@ TEST(ResultList, ARationalTargetEndsWithItsExactFractions) {
     const std::vector<std::string> lines = splitCrLf(listFor({1, 0, 2}));
     EXPECT_EQ(lines.back(), "  < 1/ 2" + std::string(6 + 3, ' ') + " 0");
     for (const std::string& line : lines) EXPECT_EQ(line.find("/ 3 "), std::string::npos) << line;
+}
+
+// Lines that Doubles used to get wrong: a rational target whose n*target
+// misses the integer, a tie of the two sides, the last digits of large m and
+// stars at near-ties.
+TEST(ResultList, PrintsExactRecordsStarsAndAccuracies) {
+    struct Case {
+        testing::Target target;
+        std::string line;
+    };
+    const std::string gaps(6 + 3, ' ');
+    const Case cases[] = {
+        {{1, 0, 49}, "  > 1/ 49" + gaps + " 0 *"},
+        {{1, 0, 49}, "  < 1/ 49" + gaps + " 0"},
+        {{0, 11, 12}, "  > 5/ 6       1/ 12   -36"},
+        {{0, 11, 12}, "  < 1/ 1       1/ 12   -1 *"},
+        {{0, 29, 7}, "  < 29/ 7" + gaps + " 0"},
+        {{5, 0, 2}, "  > 6119/ 5473       1/ 267914296    1 *"},
+        {{99, 99, 1}, "  < 867241/ 7960       1/ 1260879919   -1 *"},
+        {{53, 60, 33}, "  < 18553/ 9100       1/ 39789149397   -1 *"},
+        {{2, 1, 1, true}, "  < 3363/ 8119       1/ 93222357   -2"},
+        {{42, 0, 1}, "  > 56700/ 8749       1/ 23622300    42 *"},
+    };
+    for (const Case& c : cases) {
+        const std::vector<std::string> lines = splitCrLf(listFor(c.target));
+        EXPECT_NE(std::find(lines.begin(), lines.end(), c.line), lines.end()) << c.line;
+    }
+    // 1/49 is reached once from each side, and nothing follows.
+    const std::vector<std::string> lines = splitCrLf(listFor({1, 0, 49}));
+    EXPECT_EQ(lines.back(), "  < 1/ 49" + gaps + " 0");
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("  >", 0) == 0; }),
+              2);
 }
 
 TEST(ResultList, ANegativeNumeratorHasNoLeadingBlank) {

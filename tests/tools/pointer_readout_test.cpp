@@ -2,6 +2,9 @@
 // on the graph of the real window.
 #include "tools_window.h"
 
+#include "core/result_list.h"
+#include "../support/target_controls.h"
+
 #include <QTest>
 
 #include <cmath>
@@ -55,6 +58,16 @@ TEST_F(PointerReadout, ShowsTheWorkedExamplesCharacterByCharacter) {
     EXPECT_EQ(field(), " 1 / 1 =\r\n 1\r\nZiel:\r\n 1.11803398874989\r\nGen.: 1/ 8    1");
     EXPECT_EQ(accuracy(), " 1/ 8");
     EXPECT_EQ(fieldColour(), kLowerRed);
+}
+
+// The accuracy is floor(1/d) of the exact distance, as in the list: the
+// Doubles' difference 6119/5473 - target would give 267914293.
+TEST_F(PointerReadout, ShowsTheExactAccuracyOfALargeRecord) {
+    moveTo(5473.5F, static_cast<float>(target() - 1e-6));
+    EXPECT_EQ(accuracy(), " 1/ 267914296");
+    EXPECT_EQ(field().substr(0, 13), " 6119 / 5473 ");
+    EXPECT_NE(resultListFor(testing::targetControls(5, 0, 2, false)).find("6119/ 5473       1/ 267914296"),
+              std::string::npos);
 }
 
 TEST_F(PointerReadout, ReadsTheWholeDenominatorBelowThePointer) {
