@@ -72,7 +72,7 @@ for page in velnorit velnorit-liste; do
     report "man warns on $page(1):"
     cat "$work/man-warnings.txt"
   fi
-  for heading in NAME ÜBERSICHT BESCHREIBUNG OPTIONEN RÜCKGABEWERT; do
+  for heading in BEZEICHNUNG ÜBERSICHT BESCHREIBUNG OPTIONEN RÜCKGABEWERT; do
     grep -q "^$heading" <<<"$rendered" || report "$page(1) has no section $heading"
   done
   grep -q "Rationale Velnorit $version" <<<"$rendered" || report "$page(1) does not name version $version"
