@@ -1,5 +1,8 @@
 #include "cli/liste_arguments.h"
 
+#include "cli/printable_text.h"
+#include "core/version.h"
+
 #include <charconv>
 #include <optional>
 
@@ -19,6 +22,8 @@ std::string rangeText(const Parameter& parameter) {
     return "ganze Zahl von " + std::to_string(parameter.minimum) + " bis " + std::to_string(parameter.maximum);
 }
 
+std::string quoted(std::string_view argument) { return "»" + printableText(argument) + "«"; }
+
 ListeRequest failure(std::string message) {
     ListeRequest request;
     request.kind = ListeRequest::Kind::Error;
@@ -26,48 +31,82 @@ ListeRequest failure(std::string message) {
     return request;
 }
 
+ListeRequest only(ListeRequest::Kind kind) {
+    ListeRequest request;
+    request.kind = kind;
+    return request;
+}
+
+bool isOption(std::string_view argument) {
+    return argument.size() >= 2 && argument[0] == '-' && !(argument[1] >= '0' && argument[1] <= '9');
+}
+
+// Digits with at most one leading sign.
 std::optional<int> wholeNumber(std::string_view text) {
+    bool negative = false;
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        negative = text[0] == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty() || text[0] < '0' || text[0] > '9') return std::nullopt;
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || text.empty()) return std::nullopt;
-    return value;
+    if (error != std::errc{} || end != text.data() + text.size()) return std::nullopt;
+    return negative ? -value : value;
 }
 
 } // namespace
 
 ListeRequest readArguments(const std::vector<std::string_view>& arguments) {
-    for (const std::string_view argument : arguments)
-        if (argument == "--help" || argument == "-h") return ListeRequest{ListeRequest::Kind::Help, {}, {}};
+    bool kettenbruch = false;
+    bool optionsEnded = false;
+    std::vector<std::string_view> operands;
+    for (const std::string_view argument : arguments) {
+        if (optionsEnded || !isOption(argument)) {
+            operands.push_back(argument);
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (argument == "--help" || argument == "-h") {
+            return only(ListeRequest::Kind::Help);
+        } else if (argument == "--version") {
+            return only(ListeRequest::Kind::Version);
+        } else if (argument == "--kettenbruch") {
+            kettenbruch = true;
+        } else {
+            return failure("Unbekannte Option: " + quoted(argument) + ".");
+        }
+    }
 
     constexpr std::size_t kParameterCount = std::size(kParameters);
-    if (arguments.size() < kParameterCount) {
-        const Parameter& missing = kParameters[arguments.size()];
+    if (operands.size() < kParameterCount) {
+        const Parameter& missing = kParameters[operands.size()];
         return failure("Es fehlt das Argument " + std::string(missing.name) + " (" + rangeText(missing) + ").");
     }
-    if (arguments.size() > kParameterCount + 1)
-        return failure("Überzähliges Argument »" + std::string(arguments[kParameterCount + 1]) +
-                       "«; erwartet werden WURZEL, ABS, NENNER und wahlweise das Vorzeichen (+ oder -).");
+    if (operands.size() > kParameterCount + 1)
+        return failure("Überzähliges Argument " + quoted(operands[kParameterCount + 1]) +
+                       "; erwartet werden WURZEL, ABS, NENNER und wahlweise das Vorzeichen (+ oder -).");
 
     int values[kParameterCount] = {};
     for (std::size_t i = 0; i < kParameterCount; ++i) {
         const Parameter& parameter = kParameters[i];
-        const std::optional<int> value = wholeNumber(arguments[i]);
+        const std::optional<int> value = wholeNumber(operands[i]);
         if (!value || *value < parameter.minimum || *value > parameter.maximum)
-            return failure(std::string(parameter.name) + " muss eine " + rangeText(parameter) + " sein, nicht »" +
-                           std::string(arguments[i]) + "«.");
+            return failure(std::string(parameter.name) + " muss eine " + rangeText(parameter) + " sein, nicht " +
+                           quoted(operands[i]) + ".");
         values[i] = *value;
     }
 
     bool minus = false;
-    if (arguments.size() == kParameterCount + 1) {
-        const std::string_view sign = arguments[kParameterCount];
+    if (operands.size() == kParameterCount + 1) {
+        const std::string_view sign = operands[kParameterCount];
         if (sign != "+" && sign != "-")
-            return failure("Das Vorzeichen muss + oder - sein, nicht »" + std::string(sign) + "«.");
+            return failure("Das Vorzeichen muss + oder - sein, nicht " + quoted(sign) + ".");
         minus = sign == "-";
     }
 
     ListeRequest request;
     request.kind = ListeRequest::Kind::List;
+    request.kettenbruch = kettenbruch;
     request.controls.plusSelected = !minus;
     request.controls.minusSelected = minus;
     request.controls.wurzel = static_cast<Integer>(values[0]);
@@ -89,8 +128,25 @@ std::string helpText() {
            "  ABS      ganze Zahl von 0 bis 99\n"
            "  NENNER   ganze Zahl von 1 bis 99\n"
            "  + oder - das Vorzeichen vor ABS (ohne Angabe +)\n"
+           "Die drei Zahlen dürfen ein Vorzeichen tragen (+5 ist 5, -0 ist 0).\n"
            "\n"
-           "Beispiel: velnorit-liste 5 0 2 +\n";
+           "Optionen:\n"
+           "  --kettenbruch  schreibt vor die Liste den Kettenbruch der Zahl mit seiner\n"
+           "                 Periode und die Näherungsbrüche bis zum Nenner 10000, und\n"
+           "                 kennzeichnet jede Rekordzeile am Ende mit N (Näherungsbruch)\n"
+           "                 oder Z (Zwischenbruch)\n"
+           "  -h, --help     zeigt diese Hilfe\n"
+           "  --version      zeigt die Versionsnummer\n"
+           "  --             beendet die Optionen\n"
+           "\n"
+           "Rückgabewert: 0 bei Erfolg, 1 wenn die Ausgabe nicht geschrieben werden\n"
+           "konnte, 2 bei einem falschen Aufruf.\n"
+           "\n"
+           "Beispiele:\n"
+           "  velnorit-liste 5 0 2 +\n"
+           "  velnorit-liste --kettenbruch 5 3 2 -\n";
 }
+
+std::string versionText() { return std::string("velnorit-liste ") + kProgramVersion + "\n"; }
 
 } // namespace velnorit::cli

@@ -43,7 +43,7 @@ void ResultListBuilder::onRecord(const Record& record, const WindowState&) { app
 
 void ResultListBuilder::onAbsoluteImprovement(const Record&, const WindowState&) { appendImprovementStar(text_); }
 
-std::string resultListFor(const TargetControls& controls) {
+void scanFor(const TargetControls& controls, ScanListener& listener) {
     auto state = std::make_unique<WindowState>(); // two arrays of 10001 entries
     computeTarget(*state, controls);
     ScanParameters parameters;
@@ -53,8 +53,12 @@ std::string resultListFor(const TargetControls& controls) {
     parameters.wurzel = controls.wurzel;
     parameters.abs = controls.abs;
     parameters.nenner = controls.nenner;
+    runScan(*state, parameters, listener);
+}
+
+std::string resultListFor(const TargetControls& controls) {
     ResultListBuilder list;
-    runScan(*state, parameters, list);
+    scanFor(controls, list);
     return list.text();
 }
 

@@ -32,12 +32,15 @@ public:
 
     const std::string& text() const { return text_; }
 
-private:
+protected:
     std::string text_;
 };
 
-// The list as a redraw with these controls writes it, computed without a
-// window. The records do not depend on the zoom.
+// The scan of a redraw with these controls, run without a window at the
+// start-up zoom. The records do not depend on the zoom.
+void scanFor(const TargetControls& controls, ScanListener& listener);
+
+// The list as a redraw with these controls writes it.
 std::string resultListFor(const TargetControls& controls);
 
 } // namespace velnorit

@@ -82,6 +82,7 @@ void Form1::bindEvents() {
     connect(c_.cmdEinblenden, &QAction::triggered, this, guarded([this] { cmdEinblenden_Click(); }));
     connect(c_.cmdAusblenden, &QAction::triggered, this, guarded([this] { cmdAusblenden_Click(); }));
     connect(c_.cmdProgramm, &QAction::triggered, this, guarded([this] { cmdProgramm_Click(); }));
+    connect(c_.cmdKettenbruch, &QAction::triggered, this, guarded([this] { cmdKettenbruch_Click(); }));
 }
 
 } // namespace velnorit::shell

@@ -220,6 +220,8 @@ void Form1::createControls() {
     c_.cmdEinblenden = list->addAction(QStringLiteral("einblenden"));
     c_.cmdAusblenden = list->addAction(QStringLiteral("ausblenden"));
     c_.cmdProgramm = bar->addAction(QStringLiteral("Zum Programm"));
+    QMenu* extras = bar->addMenu(QStringLiteral("Extras"));
+    c_.cmdKettenbruch = extras->addAction(QStringLiteral("Kettenbruch …"));
 }
 
 } // namespace velnorit::shell

@@ -93,4 +93,11 @@ void Form1::cmdInfo_Click() { showInformation(this, authorMessageTitle(), author
 
 void Form1::cmdProgramm_Click() { showInformation(this, descriptionMessageTitle(), descriptionMessageText()); }
 
+// The continued fraction of the target that the pointer readout uses too:
+// the one of the last computeTarget, which need not be the one of the graph.
+void Form1::cmdKettenbruch_Click() {
+    showInformation(this, continuedFractionMessageTitle(),
+                    continuedFractionMessageText(graphView_->targetParameters()));
+}
+
 } // namespace velnorit::shell

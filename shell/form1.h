@@ -40,6 +40,7 @@ public:
     void cmdAusblenden_Click();
     void cmdInfo_Click();
     void cmdProgramm_Click();
+    void cmdKettenbruch_Click();
 
     // Fits the panel and its children to the primary screen, or to a screen
     // of the given size in twips.

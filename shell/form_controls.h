@@ -64,6 +64,7 @@ struct FormControls {
     QAction* cmdEinblenden = nullptr;
     QAction* cmdAusblenden = nullptr;
     QAction* cmdProgramm = nullptr;
+    QAction* cmdKettenbruch = nullptr; // "Extras"
 };
 
 } // namespace velnorit::shell

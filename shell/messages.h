@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/continued_fraction.h"
+
 #include <QString>
 
 namespace velnorit::shell {
@@ -9,5 +11,10 @@ QString authorMessageTitle();
 QString authorMessageText();
 QString descriptionMessageTitle();
 QString descriptionMessageText();
+
+// "Extras" > "Kettenbruch …": the lines that velnorit-liste --kettenbruch
+// prints before the list.
+QString continuedFractionMessageTitle();
+QString continuedFractionMessageText(const TargetParameters& target);
 
 } // namespace velnorit::shell

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/continued_fraction.h"
 #include "core/window_state.h"
 #include "view/graph_controls.h"
 
@@ -31,9 +32,14 @@ public:
 
     const GraphControls& controls() const { return controls_; }
 
+    // The parameters and the sign that the last computeTarget used: the
+    // exact form of target.
+    const TargetParameters& targetParameters() const { return targetParameters_; }
+
 private:
     WindowState& state_;
     GraphControls controls_;
+    TargetParameters targetParameters_;
 };
 
 } // namespace velnorit::view

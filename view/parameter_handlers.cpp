@@ -16,6 +16,7 @@ void GraphView::computeTarget() {
     read.abs = controls_.vscAbs->value();
     read.nenner = controls_.vscNenner->value();
     velnorit::computeTarget(state_, read);
+    targetParameters_ = {read.wurzel, read.abs, read.nenner, state_.sign};
 }
 
 // A parameter change shows the new value and recomputes target; the graph and

@@ -106,10 +106,10 @@ void acceptance(const QString& programPath, const QString& folder, CheckLog& log
                   .arg(changedBySign)
                   .arg(graphPixels));
 
-    // "Zum Programm", the last item of the menu bar, opens the description.
+    // "Zum Programm", the item before "Extras", opens the description.
     const QList<QRect> items = menuBarItems(minus);
-    if (!log.check(items.size() == 5, QString("the menu bar shows 5 items (found %1)").arg(items.size()))) return;
-    click(items.last().center());
+    if (!log.check(items.size() == 6, QString("the menu bar shows 6 items (found %1)").arg(items.size()))) return;
+    click(items[4].center());
     const bool opened = !waitForWindowNamed("^Programmfunktion$").isEmpty();
     if (!log.check(opened, "\"Zum Programm\" opens the message box \"Programmfunktion\"")) return;
     // The box stands in the middle of the screen, over the graph.
@@ -120,6 +120,14 @@ void acceptance(const QString& programPath, const QString& folder, CheckLog& log
     pressKeys({"Return"});
     log.check(waitUntilNoWindowNamed("^Programmfunktion$"), "Return closes the message box");
     log.check(program.isRunning(), "the program runs on after the message box");
+
+    // "Extras" > "Kettenbruch …", the menu's first entry, opens the box of
+    // the continued fraction.
+    click(items.last().center());
+    pressKeys({"Down", "Return"});
+    log.check(!waitForWindowNamed("^Kettenbruch$").isEmpty(), "\"Kettenbruch …\" opens the box \"Kettenbruch\"");
+    pressKeys({"Return"});
+    log.check(waitUntilNoWindowNamed("^Kettenbruch$"), "Return closes the box");
 
     endFromMenuAndCheck(program, waitForSettledScreen([](const QImage&) { return true; }, "a quiet screen"), log);
 }

@@ -24,7 +24,7 @@ QImage waitForStartedWindow(ProgramUnderTest& program) {
 
 void endFromMenuAndCheck(ProgramUnderTest& program, const QImage& screen, CheckLog& log) {
     const QList<QRect> items = menuBarItems(screen);
-    if (!log.check(items.size() == 5, QString("the menu bar shows 5 items (found %1)").arg(items.size()))) return;
+    if (!log.check(items.size() == 6, QString("the menu bar shows 6 items (found %1)").arg(items.size()))) return;
     click(items.first().center());
     log.check(program.waitForEnd(10000), "\"Programm beenden\" ends the program");
     log.check(program.endedNormallyWithStatusZero(), "it ends with status 0: " + program.endDescription());

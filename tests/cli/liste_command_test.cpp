@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <string>
 #include <vector>
 
@@ -10,11 +11,12 @@ namespace {
 
 using testing::ProcessResult;
 
-ProcessResult liste(const std::vector<std::string>& arguments) {
-    return testing::runProcess(VELNORIT_LISTE_PATH, arguments);
+ProcessResult liste(const std::vector<std::string>& arguments,
+                    testing::StandardOutput output = testing::StandardOutput::Collected) {
+    return testing::runProcess(VELNORIT_LISTE_PATH, arguments, output);
 }
 
-const std::string kUsage = "Aufruf: velnorit-liste WURZEL ABS NENNER [+|-]\n";
+const std::string kUsage = "Aufruf: velnorit-liste [--kettenbruch] WURZEL ABS NENNER [+|-]\n";
 
 TEST(ListeCommand, PrintsTheListOfTheDefaultStartWithLineFeeds) {
     const ProcessResult result = liste({"5", "0", "2", "+"});
@@ -61,6 +63,23 @@ TEST(ListeCommand, RejectsBadInputWithAGermanMessageAndTheUsage) {
         {{"5", "0", "0"}, {"NENNER", "1 bis 99", "»0«"}},
         {{"5", "0", "2", "*"}, {"Vorzeichen", "+ oder -", "»*«"}},
         {{"5", "0", "2", ""}, {"Vorzeichen"}},
+        {{"+-1", "0", "2"}, {"WURZEL", "»+-1«"}},
+        {{"5", "0", "+"}, {"NENNER", "»+«"}},
+        {{"99999999999", "0", "2"}, {"WURZEL", "»99999999999«"}},
+        // Options: no abbreviations, no values, no short forms but -h.
+        {{"-v", "5", "0", "2"}, {"Unbekannte Option: »-v«"}},
+        {{"5", "0", "2", "--HELP"}, {"Unbekannte Option: »--HELP«"}},
+        {{"-?"}, {"Unbekannte Option: »-?«"}},
+        {{"--hel"}, {"Unbekannte Option: »--hel«"}},
+        {{"--help=1"}, {"Unbekannte Option: »--help=1«"}},
+        {{"--kettenbruch=ja", "5", "0", "2"}, {"Unbekannte Option"}},
+        // After "--" nothing is an option.
+        {{"--", "--help", "0", "2"}, {"WURZEL", "»--help«"}},
+        // Control characters and escape sequences stay escaped, on one line.
+        {{"5\n0", "0", "2"}, {"»5\\n0«"}},
+        {{"\x1b[31mrot", "0", "2"}, {"»\\x1b[31mrot«"}},
+        {{"--\x1b]0;Titel\x07"}, {"»--\\x1b]0;Titel\\x07«"}},
+        {{"5", "0", "2", "\xc2\x9b\xe2\x80\xae\xff\\"}, {"»\\u009b\\u202e\\xff\\\\«"}},
     };
     for (const Case& c : cases) {
         const ProcessResult result = liste(c.arguments);
@@ -75,11 +94,99 @@ TEST(ListeCommand, RejectsBadInputWithAGermanMessageAndTheUsage) {
     }
 }
 
-TEST(ListeCommand, HelpPrintsTheUsage) {
-    const ProcessResult result = liste({"--help"});
+// One rule for a leading sign: each of the three numbers may carry one.
+TEST(ListeCommand, ReadsSignedNumbersAndOptionsAnywhereBeforeTheirEnd) {
+    const std::string plain = liste({"5", "0", "2", "+"}).standardOutput;
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{"+5", "-0", "+2"}, {"5", "+0", "2", "+"}, {"--", "5", "-0", "2", "+"},
+          {"05", "00", "002"}}) {
+        const ProcessResult result = liste(arguments);
+        EXPECT_EQ(result.exitStatus, 0) << result.standardError;
+        EXPECT_EQ(result.standardOutput, plain);
+    }
+    const std::string withFraction = liste({"--kettenbruch", "5", "0", "2", "+"}).standardOutput;
+    EXPECT_EQ(liste({"5", "0", "--kettenbruch", "2"}).standardOutput, withFraction);
+    EXPECT_EQ(liste({"-0", "0", "1", "-"}).exitStatus, 0);
+}
+
+TEST(ListeCommand, HelpAndVersion) {
+    for (const char* option : {"--help", "-h"}) {
+        const ProcessResult result = liste({"5", option, "--nonsense"});
+        EXPECT_EQ(result.exitStatus, 0);
+        EXPECT_EQ(result.standardOutput.substr(0, kUsage.size()), kUsage);
+        EXPECT_EQ(result.standardError, "");
+        for (const char* part : {"--kettenbruch", "--version", "0 bis 99", "1 bis 99", "velnorit-liste 5 0 2 +",
+                                 "velnorit-liste --kettenbruch 5 3 2 -"})
+            EXPECT_NE(result.standardOutput.find(part), std::string::npos) << part;
+    }
+    const ProcessResult version = liste({"--version"});
+    EXPECT_EQ(version.exitStatus, 0);
+    EXPECT_EQ(version.standardOutput, std::string("velnorit-liste ") + VELNORIT_VERSION + "\n");
+}
+
+TEST(ListeCommand, ContinuedFractionBeforeTheMarkedList) {
+    const ProcessResult result = liste({"--kettenbruch", "5", "0", "2", "+"});
     EXPECT_EQ(result.exitStatus, 0);
-    EXPECT_EQ(result.standardOutput.substr(0, kUsage.size()), kUsage);
-    EXPECT_EQ(result.standardError, "");
+    const std::string& out = result.standardOutput;
+    EXPECT_EQ(out.substr(0, out.find("\n  Folge")),
+              "Ziel: (√5 + 0) / 2 ≈ 1.118033988750\n"
+              "Kettenbruch: [1; 8, 2, 8, 2, …]\n"
+              "Periode: (8, 2), Länge 2, ab a1\n"
+              "Näherungsbrüche bis zum Nenner 10000:\n"
+              "  1/1 = 1\n  9/8 = 1.125\n  19/17 ≈ 1.117647058824\n  161/144 ≈ 1.118055555556\n"
+              "  341/305 ≈ 1.118032786885\n  2889/2584 ≈ 1.118034055728\n  6119/5473 ≈ 1.118033985017\n");
+    for (const char* line : {"\n  > 1/ 1       1/ 8    1 * N\n", "\n  < 2/ 1       1/ 1   -11 Z\n",
+                             "\n  < 9/ 8       1/ 143   -4 * N\n", "\n  > 10/ 9       1/ 144    5 * Z\n",
+                             "\n  > 19/ 17       1/ 2584    1 * N\n", "\n  < 161/ 144       1/ 46367   -4 * N\n",
+                             "\n  > 180/ 161       1/ 46368    5 * Z\n", "\n  > 341/ 305       1/ 832040    1 * N\n"})
+        EXPECT_NE(out.find(line), std::string::npos) << line;
+
+    // Without the option, the marks and the fraction are left out, and the
+    // list is the same line for line.
+    std::string unmarked = out.substr(out.find("  Folge"));
+    for (const char* mark : {" N\n", " Z\n"})
+        for (std::size_t at; (at = unmarked.find(mark)) != std::string::npos;) unmarked.erase(at, 2);
+    EXPECT_EQ(unmarked, liste({"5", "0", "2", "+"}).standardOutput);
+}
+
+// A failed write is an error however short the output; a reader that has
+// gone ends the command quietly.
+TEST(ListeCommand, WriteErrors) {
+    struct Case {
+        std::vector<std::string> arguments;
+        testing::StandardOutput output;
+    };
+    const Case cases[] = {
+        {{"5", "0", "2", "+"}, testing::StandardOutput::DevFull},
+        {{"--version"}, testing::StandardOutput::DevFull},
+        {{"--help"}, testing::StandardOutput::DevFull},
+        {{"--kettenbruch", "5", "0", "2"}, testing::StandardOutput::DevFull},
+        {{"5", "0", "2", "+"}, testing::StandardOutput::Closed},
+        {{"--version"}, testing::StandardOutput::Closed},
+    };
+    for (const Case& c : cases) {
+        const ProcessResult result = liste(c.arguments, c.output);
+        SCOPED_TRACE(c.arguments[0]);
+        EXPECT_EQ(result.exitStatus, 1);
+        EXPECT_EQ(result.standardError.find("velnorit-liste: Die Ausgabe ließ sich nicht schreiben: "), 0u)
+            << result.standardError;
+        EXPECT_EQ(result.standardError.back(), '\n');
+        EXPECT_EQ(result.standardError.find('\n'), result.standardError.size() - 1);
+    }
+    EXPECT_NE(liste({"5", "0", "2"}, testing::StandardOutput::DevFull).standardError.find("kein Platz"),
+              std::string::npos);
+    EXPECT_NE(liste({"5", "0", "2"}, testing::StandardOutput::Closed).standardError.find("geschlossen"),
+              std::string::npos);
+
+    const ProcessResult killed = liste({"5", "0", "2"}, testing::StandardOutput::BrokenPipe);
+    EXPECT_EQ(killed.signal, SIGPIPE);
+    EXPECT_EQ(killed.standardError, "");
+    // With SIGPIPE ignored (inherited from here), the write fails with EPIPE.
+    const auto previous = std::signal(SIGPIPE, SIG_IGN);
+    const ProcessResult broken = liste({"5", "0", "2"}, testing::StandardOutput::BrokenPipe);
+    std::signal(SIGPIPE, previous);
+    EXPECT_EQ(broken.exitStatus, 1);
+    EXPECT_EQ(broken.standardError, "");
 }
 
 } // namespace

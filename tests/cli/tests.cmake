@@ -5,3 +5,4 @@ velnorit_test(cli_tests
   LIBRARIES GTest::gtest_main)
 target_compile_definitions(cli_tests PRIVATE VELNORIT_LISTE_PATH="$<TARGET_FILE:velnorit-liste>")
 add_dependencies(cli_tests velnorit-liste)
+target_compile_definitions(cli_tests PRIVATE VELNORIT_VERSION="${PROJECT_VERSION}")

@@ -1,4 +1,5 @@
 #include "../support/form_fixture.h"
+#include "../support/run_process.h"
 
 #include "core/result_list.h"
 #include "shell/messages.h"
@@ -61,7 +62,8 @@ TEST_F(StartedForm, HasTheMenuTree) {
         bar << entry;
     }
     EXPECT_EQ(bar, (QStringList{"Programm beenden", "Tafel wischen > Alles > Zeichnen", "Information",
-                                "Liste ein/ausblenden > einblenden > ausblenden", "Zum Programm"}));
+                                "Liste ein/ausblenden > einblenden > ausblenden", "Zum Programm",
+                                "Extras > Kettenbruch …"}));
 }
 
 // Each container's children, back to front: a later one covers an earlier one.
@@ -184,6 +186,38 @@ TEST_F(StartedForm, ShowsTheTwoMessageBoxes) {
     EXPECT_EQ(description.buttonCount, 1);
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(*state.target, std::sqrt(5.0) / 2);
+}
+
+// The box reads the target of the last computeTarget, like the pointer
+// readout, and shows what velnorit-liste --kettenbruch prints before the list.
+TEST_F(StartedForm, ShowsTheContinuedFractionOfTheCurrentTarget) {
+    auto commandLines = [](const std::vector<std::string>& arguments) {
+        std::vector<std::string> all{"--kettenbruch"};
+        all.insert(all.end(), arguments.begin(), arguments.end());
+        const std::string out = testing::runProcess(VELNORIT_LISTE_PATH, all).standardOutput;
+        return QString::fromStdString(out.substr(0, out.find("\n\n  Folge")));
+    };
+    auto boxLines = [&] {
+        const testing::MessageBoxSeen box = testing::whileMessageBoxOpen([&] { c.cmdKettenbruch->trigger(); });
+        EXPECT_TRUE(box.shown);
+        EXPECT_EQ(box.title, "Kettenbruch");
+        EXPECT_EQ(box.icon, QMessageBox::Information);
+        EXPECT_EQ(box.buttonCount, 1);
+        return QString(box.text).replace("\r\n", "\n");
+    };
+    const QString start = boxLines();
+    EXPECT_TRUE(start.startsWith("Ziel: (√5 + 0) / 2 ≈ 1.118033988750\nKettenbruch: [1; 8, 2, 8, 2, …]\n")) << start.toStdString();
+    EXPECT_EQ(start, commandLines({"5", "0", "2", "+"}));
+
+    // A new Nenner counts at once, before any redraw; so does the sign.
+    c.vscNenner->setValue(3);
+    EXPECT_EQ(boxLines(), commandLines({"5", "0", "3", "+"}));
+    c.vscAbs->setValue(7);
+    c.Option1[1]->setChecked(true);
+    EXPECT_EQ(boxLines(), commandLines({"5", "7", "3", "-"}));
+    c.vscWurzel->setValue(49);
+    EXPECT_EQ(boxLines(), commandLines({"49", "7", "3", "-"}));
+    EXPECT_TRUE(boxLines().contains("Endlich"));
 }
 
 TEST_F(StartedForm, ProgrammBeendenEndsTheEventLoopAtOnce) {

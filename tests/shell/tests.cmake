@@ -7,7 +7,10 @@ velnorit_widget_test(shell_tests
     ${CMAKE_CURRENT_LIST_DIR}/form1_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/layout_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/runtime_error_test.cpp
+    ${PROJECT_SOURCE_DIR}/tests/support/run_process.cpp
   LIBRARIES velnorit_shell)
+target_compile_definitions(shell_tests PRIVATE VELNORIT_LISTE_PATH="$<TARGET_FILE:velnorit-liste>")
+add_dependencies(shell_tests velnorit-liste)
 
 add_test(NAME real_window_test
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/real_window_test.sh

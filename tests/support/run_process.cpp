@@ -12,13 +12,26 @@ extern char** environ;
 
 namespace velnorit::testing {
 
-ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments) {
+ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments,
+                         StandardOutput standardOutput) {
     int out[2], err[2];
     if (pipe2(out, O_CLOEXEC) != 0 || pipe2(err, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
+    int brokenPipe[2] = {-1, -1};
+    if (standardOutput == StandardOutput::BrokenPipe) {
+        if (pipe2(brokenPipe, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
+        close(brokenPipe[0]);
+    }
 
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    switch (standardOutput) {
+    case StandardOutput::Collected: posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO); break;
+    case StandardOutput::DevFull:
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/full", O_WRONLY, 0);
+        break;
+    case StandardOutput::Closed: posix_spawn_file_actions_addclose(&actions, STDOUT_FILENO); break;
+    case StandardOutput::BrokenPipe: posix_spawn_file_actions_adddup2(&actions, brokenPipe[1], STDOUT_FILENO); break;
+    }
     posix_spawn_file_actions_adddup2(&actions, err[1], STDERR_FILENO);
 
     std::vector<char*> argv;
@@ -31,6 +44,7 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
     close(err[1]);
+    if (brokenPipe[1] >= 0) close(brokenPipe[1]);
     if (spawned != 0) throw std::runtime_error("cannot start " + program);
 
     ProcessResult result;
@@ -54,6 +68,7 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
     int status = 0;
     waitpid(pid, &status, 0);
     result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
     return result;
 }
 
