@@ -6,6 +6,8 @@
 #include "shell/screen_size.h"
 #include "shell/twips.h"
 
+#include <QEvent>
+
 #include <algorithm>
 
 namespace velnorit::shell {
@@ -65,7 +67,21 @@ void Form1::arrangeWindow(const ScreenTwips& screen) {
 
     // Scroll bars appear only where the screen is smaller than the arrangement.
     c_.clientArea->setMinimumSize(panel->geometry().right() + 1 + panel->x(), panel->geometry().bottom() + 1);
+    arrangedFor_ = screen;
     placeWindowOnScreen(*this, screen);
+}
+
+// A window manager frames the window only after it is shown; then the frame
+// with its decorations, not the client area, is made the screen's size. The
+// panel keeps its arrangement.
+bool Form1::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (!fittedToFrame_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize) && isVisible() &&
+        hasDecorations(*this) && arrangedFor_.width > 0) {
+        fittedToFrame_ = true;
+        placeWindowOnScreen(*this, arrangedFor_);
+    }
+    return handled;
 }
 
 } // namespace velnorit::shell

@@ -1,7 +1,10 @@
 // The control inventory of the main window: every control with its
 // container, caption, colours, font and initial placement in twips, created
 // back to front so that each container's stacking order holds.
+#include "shell/captioned_frame.h"
 #include "shell/control_looks.h"
+#include "shell/focus_mark.h"
+#include "shell/option_group_focus.h"
 #include "shell/form1.h"
 #include "shell/twips.h"
 #include "shell/window_icon.h"
@@ -17,10 +20,11 @@ namespace {
 
 const QString kColourTip = QStringLiteral("Farbe für Zeichnen wählen");
 
+// The caption is blue; the controls inside keep the default text colour.
 QGroupBox* frame(const QString& caption, QWidget* parent) {
-    auto* box = new QGroupBox(caption, parent);
+    auto* box = new CaptionedFrame(caption, colour(0, 0, 192), parent);
     box->setFont(timesNewRoman(11.25, true));
-    setColours(box, colour(192, 192, 192), colour(0, 0, 192));
+    setColours(box, colour(192, 192, 192));
     return box;
 }
 
@@ -66,6 +70,7 @@ void Form1::createControls() {
     auto* scroller = new QScrollArea(this);
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setWidgetResizable(true);
+    scroller->setFocusPolicy(Qt::NoFocus); // only the controls take the focus
     setCentralWidget(scroller);
     auto* client = new QWidget;
     scroller->setWidget(client);
@@ -207,6 +212,13 @@ void Form1::createControls() {
     c_.Text6->setFrameShape(QFrame::NoFrame);
     c_.Text6->setFont(timesNewRoman(12, true));
     setColours(c_.Text6, colour(192, 192, 255), colour(255, 255, 255));
+    // The readout moves with the pointer. Qt moves an opaque widget fast, by
+    // copying its pixels, and then marks its parent, the graph, as "moved",
+    // which it takes to mean "covered by nothing": the graph's next repaint
+    // skips the controls in front of it and paints over the list. The box's
+    // viewport paints its background anyway, so the box itself need not be
+    // opaque, and a box that is not opaque is moved by plain repainting.
+    c_.Text6->setAutoFillBackground(false);
     placeInTwips(c_.Text6, 2700, 2250, 2550, 1590);
 
     // The menu bar, left to right.
@@ -222,13 +234,16 @@ void Form1::createControls() {
     c_.cmdProgramm = bar->addAction(QStringLiteral("Zum Programm"));
     QMenu* extras = bar->addMenu(QStringLiteral("Extras"));
     c_.cmdKettenbruch = extras->addAction(QStringLiteral("Kettenbruch …"));
+
+    new FocusMark(this);
 }
 
 } // namespace velnorit::shell
 
 namespace velnorit::shell {
 
-// The focus order, first to last; controls that take no focus are passed over.
+// The focus order, first to last. Controls that take no focus (frames and
+// picture areas) are passed over: Qt ignores a tab order step that names one.
 void Form1::applyTabOrder() {
     const QList<QWidget*> order = {
         c_.picContainer, c_.hscn,      c_.picGraph,   c_.picLegende, c_.Text6,      c_.Picture1,   c_.vscNenner,
@@ -237,7 +252,12 @@ void Form1::applyTabOrder() {
         c_.Text1[1],     c_.Text1[3],  c_.vscMassX,   c_.Frame3,     c_.Option2[0], c_.Option2[1], c_.Option2[2],
         c_.Option2[3],   c_.Text3,     c_.Picture2[4], c_.Picture2[0], c_.Picture2[1], c_.Picture2[2], c_.Picture2[3],
         c_.Command1};
-    for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+    QList<QWidget*> stops;
+    for (QWidget* control : order)
+        if (control->focusPolicy() != Qt::NoFocus) stops.append(control);
+    for (qsizetype i = 1; i < stops.size(); ++i) setTabOrder(stops[i - 1], stops[i]);
+    new OptionGroupFocus(c_.Option1, this);
+    new OptionGroupFocus(c_.Option2, this);
 }
 
 } // namespace velnorit::shell

@@ -47,6 +47,9 @@ public:
     void arrangeWindow();
     void arrangeWindow(const ScreenTwips& screen);
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void createControls();
     void applyTabOrder();
@@ -56,6 +59,8 @@ private:
     FormControls c_;
     std::unique_ptr<view::GraphView> graphView_;
     std::unique_ptr<tools::PointerTools> pointerTools_;
+    ScreenTwips arrangedFor_;     // the screen the window was arranged for
+    bool fittedToFrame_ = false; // placed again once framed by a window manager
 };
 
 } // namespace velnorit::shell

@@ -10,20 +10,28 @@
 
 namespace velnorit::shell {
 
+// The part of the screen a window may fill: the whole screen, less the
+// panels a desktop reserves.
 ScreenTwips screenSizeInTwips() {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize size = screen != nullptr ? screen->geometry().size() : QSize(1024, 768);
+    const QSize size = screen != nullptr ? screen->availableGeometry().size() : QSize(1024, 768);
     return {pixelsToTwips(size.width()), pixelsToTwips(size.height())};
 }
 
-// The frame's size is the screen's; the client area is what the window
-// manager's decorations leave of it (none before the window is first shown).
+// The frame, decorations included, gets the screen's size; the client area is
+// what the window manager's decorations leave of it. Before the window is
+// first shown nobody knows the decorations: Form1 places it again once the
+// window manager has framed it.
 void placeWindowOnScreen(QWidget& window, const ScreenTwips& screen) {
     const int width = twipsToPixels(screen.width);
     const int height = twipsToPixels(screen.height);
     const QSize decorations = window.frameGeometry().size() - window.geometry().size();
-    window.move(0, 0);
+    const QScreen* shown = window.screen();
+    const QPoint origin = shown != nullptr ? shown->availableGeometry().topLeft() : QPoint(0, 0);
+    window.move(origin);
     window.resize(std::max(1, width - decorations.width()), std::max(1, height - decorations.height()));
 }
+
+bool hasDecorations(const QWidget& window) { return window.frameGeometry() != window.geometry(); }
 
 } // namespace velnorit::shell

@@ -1,5 +1,7 @@
 #include "view/text_boxes.h"
 
+#include <QMimeData>
+
 namespace velnorit::view {
 
 LabelBox::LabelBox(QWidget* parent) : QLineEdit(parent) {
@@ -12,6 +14,26 @@ MultiLineBox::MultiLineBox(ScrollBars scrollBars, QWidget* parent) : QPlainTextE
     const Qt::ScrollBarPolicy policy = scrollBars == ScrollBars::Both ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
     setHorizontalScrollBarPolicy(policy);
     setVerticalScrollBarPolicy(policy);
+    // Tab and Shift+Tab move the focus on, as in every other control.
+    setTabChangesFocus(true);
+}
+
+namespace {
+
+// The text a paste would insert; empty when the data offers no text (or no
+// formats at all, as when the program that copied it has ended).
+QString offeredText(const QMimeData* source) {
+    if (source == nullptr || source->formats().isEmpty() || !source->hasText()) return {};
+    return source->text();
+}
+
+} // namespace
+
+bool MultiLineBox::canInsertFromMimeData(const QMimeData* source) const { return !offeredText(source).isEmpty(); }
+
+void MultiLineBox::insertFromMimeData(const QMimeData* source) {
+    const QString text = offeredText(source);
+    if (!text.isEmpty()) insertPlainText(text);
 }
 
 // The box shows one paragraph per line; CR LF separates them in the program's text.

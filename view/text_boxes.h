@@ -30,6 +30,12 @@ public:
 
     void setCrLfText(std::string_view text);
     std::string crLfText() const;
+
+protected:
+    // Pasting reads the offered text once and inserts only that: clipboard
+    // data whose owner has gone away offers nothing and inserts nothing.
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
 };
 
 } // namespace velnorit::view

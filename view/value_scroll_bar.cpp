@@ -16,6 +16,9 @@ ValueScrollBar::ValueScrollBar(const ScrollBarRange& range, QWidget* parent)
     // Without tracking, a dragged thumb reports sliderMoved and changes the
     // value only when it is released.
     setTracking(false);
+    // Reachable by Tab and by a click; the arrow keys move it by its arrow
+    // step, Page Up and Page Down by its track step, Home and End to its ends.
+    setFocusPolicy(Qt::StrongFocus);
     QScrollBar::setValue(toPosition(range.initialValue));
     connect(this, &QAbstractSlider::valueChanged, this, &ValueScrollBar::change);
     connect(this, &QAbstractSlider::sliderMoved, this, &ValueScrollBar::scroll);

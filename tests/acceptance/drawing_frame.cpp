@@ -22,6 +22,7 @@ constexpr TwipsRect kYellowBox{945, 1395, 240, 240};
 constexpr TwipsRect kSlopeOption{180, 225, 1140, 375};
 constexpr TwipsRect kFreehandOption{180, 495, 1005, 375};
 constexpr TwipsRect kMarkerOption{180, 765, 285, 375};
+constexpr TwipsRect kMarkerText{450, 810, 735, 285};
 
 // The round indicator at the left end of an option button.
 QPoint indicatorOf(QRect option) { return QPoint(option.left() + option.height() / 2, option.center().y()); }
@@ -50,5 +51,6 @@ QPoint DrawingFrame::slopeOption() const { return indicatorOf(kSlopeOption.inPix
 QPoint DrawingFrame::freehandOption() const { return indicatorOf(kFreehandOption.inPixels(origin_)); }
 QPoint DrawingFrame::markerOption() const { return indicatorOf(kMarkerOption.inPixels(origin_)); }
 QPoint DrawingFrame::yellowBox() const { return kYellowBox.inPixels(origin_).center(); }
+QPoint DrawingFrame::markerTextBox() const { return kMarkerText.inPixels(origin_).center(); }
 
 } // namespace velnorit::acceptance

@@ -22,6 +22,7 @@ constexpr TwipsRect kTxtNenner{1680, 1095, 525, 450};
 constexpr TwipsRect kVscNenner{2190, 1095, 375, 420};
 constexpr TwipsRect kMinusOption{1770, 690, 615, 255};
 constexpr TwipsRect kGraphik{2760, 1380, 975, 435};
+constexpr TwipsRect kPanel{0, 0, 3840, 1905};
 
 // The upper arrow fills the upper end of a vertical bar; aim at the middle of
 // its upper quarter.
@@ -71,5 +72,12 @@ QPoint FormulaPanel::minusOption() const {
 }
 
 QPoint FormulaPanel::graphikButton() const { return kGraphik.inPixels(origin_).center(); }
+
+// The list has the panel's width and starts half a panel unit below it; a
+// margin of a few pixels keeps its border out.
+QRect FormulaPanel::listInside(int bottom) const {
+    const QRect panel = kPanel.inPixels(origin_);
+    return QRect(QPoint(panel.left() + 4, panel.bottom() + 12), QPoint(panel.right() - 20, bottom));
+}
 
 } // namespace velnorit::acceptance

@@ -23,6 +23,9 @@ public:
     QPoint nennerUpArrow() const;
     QPoint minusOption() const;
     QPoint graphikButton() const;
+    // The inside of the list below the panel, from just below the panel down
+    // to `bottom` (the list ends some way above the screen's bottom edge).
+    QRect listInside(int bottom) const;
 
 private:
     explicit FormulaPanel(QPoint origin) : origin_(origin) {}

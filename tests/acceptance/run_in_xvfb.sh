@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs a real-window driver on its own 1024 x 768 x 24 X server (Xvfb) with a
+# Runs a real-window driver on its own 1024 x 768 x 24 X server (Xvfb; another
+# size in VELNORIT_XVFB_SCREEN, e.g. 1920x1080x24) with a
 # private runtime folder, so that neither the driver nor the program under
 # test has anything to say about a missing one. In the sanitizer build a leak
 # inside a system library is not the program's and must not land on its
@@ -9,7 +10,7 @@ set -euo pipefail
 
 if [ -z "${VELNORIT_IN_XVFB:-}" ]; then
   export VELNORIT_IN_XVFB=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  exec xvfb-run -a -s "-screen 0 ${VELNORIT_XVFB_SCREEN:-1024x768x24}" "$0" "$@"
 fi
 
 unset QT_QPA_PLATFORM

@@ -17,15 +17,21 @@ add_library(acceptance_support STATIC
 target_link_libraries(acceptance_support PUBLIC Qt6::Gui)
 
 # A scenario: its driver program and a ctest entry that runs it on a fresh
-# 1024 x 768 X server; screenshots land in the build folder.
+# X server of 1024 x 768 (or SCREEN, e.g. 1920x1080x24); screenshots land in
+# the build folder.
 function(velnorit_real_window_scenario name)
+  cmake_parse_arguments(ARG "" "SCREEN" "" ${ARGN})
   add_executable(${name} ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/${name}.cpp)
   target_link_libraries(${name} PRIVATE acceptance_support)
   add_test(NAME ${name}
     COMMAND ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/run_in_xvfb.sh
             $<TARGET_FILE:${name}> $<TARGET_FILE:velnorit> ${CMAKE_BINARY_DIR})
   set_tests_properties(${name} PROPERTIES TIMEOUT 120)
+  if(ARG_SCREEN)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "VELNORIT_XVFB_SCREEN=${ARG_SCREEN}")
+  endif()
 endfunction()
 
 velnorit_real_window_scenario(acceptance_scenario)
 velnorit_real_window_scenario(tools_scenario)
+velnorit_real_window_scenario(list_scenario SCREEN 1920x1080x24)

@@ -50,7 +50,13 @@ void drag(const QList<QPoint>& path) {
     sendInput(arguments);
 }
 
+void clickWhileMoving(QPoint at) {
+    sendInput(moveArguments(at) + QStringList{"mousedown", "1", "mousemove_relative", "5", "5", "mouseup", "1"});
+}
+
 void pressKeys(const QStringList& keys) { sendInput(QStringList{"key"} + keys); }
+
+void typeText(const QString& text) { sendInput({"type", "--delay", "20", text}); }
 
 QStringList visibleWindowsNamed(const QString& pattern) {
     // xdotool search exits with 1 when nothing matches.

@@ -16,8 +16,14 @@ void click(QPoint at);
 // Presses the left button at the first point, moves through the others and
 // releases at the last.
 void drag(const QList<QPoint>& path);
+// A hurried click: the pointer arrives, presses, slides five pixels on and
+// releases, without the pauses of click(), so that the moves and the press
+// reach the program in one go.
+void clickWhileMoving(QPoint at);
 // Key combinations in xdotool's names, e.g. "ctrl+a", "Return".
 void pressKeys(const QStringList& keys);
+// Types a text as a person would, key by key.
+void typeText(const QString& text);
 
 // Ids of the visible windows whose name matches the regular expression.
 QStringList visibleWindowsNamed(const QString& pattern);

@@ -2,9 +2,12 @@
 #include "../support/run_process.h"
 
 #include "core/result_list.h"
+#include "shell/captioned_frame.h"
+#include "shell/german_translations.h"
 #include "shell/messages.h"
 #include "view/regional_numbers.h"
 
+#include <QMenu>
 #include <QMenuBar>
 #include <QStyleOptionSlider>
 #include <QTest>
@@ -186,6 +189,74 @@ TEST_F(StartedForm, ShowsTheTwoMessageBoxes) {
     EXPECT_EQ(description.buttonCount, 1);
     EXPECT_TRUE(form->isVisible());
     EXPECT_EQ(*state.target, std::sqrt(5.0) / 2);
+}
+
+// Tab from the first stop walks the focus order; frames and picture areas
+// take no focus and are passed over, an option group is one stop (its
+// selected button), and Tab leaves the multi-line boxes.
+TEST_F(StartedForm, TabWalksTheFocusOrder) {
+    form->activateWindow();
+    c.hscn->setFocus(Qt::TabFocusReason);
+    const std::vector<QWidget*> expected = {
+        c.Text6,  c.vscNenner, c.txtNenner, c.vscAbs,   c.txtAbs,   c.txtWurzel,  c.vscWurzel,
+        c.Option1[0], c.Text5, c.vscMaßstab, c.Text1[2], c.Text1[0], c.Text2,     c.Text1[1],
+        c.Text1[3], c.vscMassX, c.Option2[1], c.Text3,  c.Command1, c.hscn};
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), expected[i]) << "Tab " << i + 1;
+    }
+    for (std::size_t i = expected.size() - 1; i-- > 0;) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+        EXPECT_EQ(QApplication::focusWidget(), expected[i]) << "Shift+Tab back to stop " << i + 1;
+    }
+    EXPECT_EQ(c.Text5->toPlainText().count('\t'), 0);
+}
+
+// The keys run the bar's Change handler just as a click does.
+TEST_F(StartedForm, ScrollBarsMoveByKeys) {
+    form->activateWindow();
+    c.vscMaßstab->setFocus(Qt::TabFocusReason);
+    const std::string lowerLabel = c.Text1[2]->utf8();
+    QTest::keyClick(c.vscMaßstab, Qt::Key_Up);
+    EXPECT_EQ(c.vscMaßstab->value(), 4);
+    EXPECT_NE(c.Text1[2]->utf8(), lowerLabel) << "vscMaßstab_Change rescaled the y axis";
+    QTest::keyClick(c.vscMaßstab, Qt::Key_PageUp);
+    EXPECT_EQ(c.vscMaßstab->value(), 14);
+    QTest::keyClick(c.vscMaßstab, Qt::Key_End);
+    EXPECT_EQ(c.vscMaßstab->value(), 1);
+    QTest::keyClick(c.vscMaßstab, Qt::Key_Home);
+    EXPECT_EQ(c.vscMaßstab->value(), 30);
+
+    c.vscWurzel->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(c.vscWurzel, Qt::Key_Down);
+    EXPECT_EQ(c.txtWurzel->text(), "4");
+    c.hscn->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(c.hscn, Qt::Key_PageDown);
+    EXPECT_EQ(c.hscn->value(), 10);
+    EXPECT_LT(c.picGraph->x(), 0) << "the graph is panned";
+}
+
+// Qt's own texts are German (the program installs them at start-up, the
+// test does it here), and the frames' blue stays in their captions.
+TEST_F(StartedForm, ShowsQtsTextsInGermanAndKeepsTheFrameColourInTheCaptions) {
+    ASSERT_TRUE(shell::installGermanQtTexts(*QCoreApplication::instance()));
+    for (QWidget* box : std::initializer_list<QWidget*>{c.Text5, c.Text2, c.Text3}) {
+        std::unique_ptr<QMenu> menu(qobject_cast<QPlainTextEdit*>(box) != nullptr
+                                        ? qobject_cast<QPlainTextEdit*>(box)->createStandardContextMenu()
+                                        : qobject_cast<QLineEdit*>(box)->createStandardContextMenu());
+        QStringList texts;
+        for (QAction* action : menu->actions())
+            if (!action->isSeparator()) texts << action->text().remove('&').split('\t').first();
+        EXPECT_TRUE(texts.contains("Einfügen")) << texts.join(", ").toStdString();
+        for (const char* english : {"Undo", "Redo", "Cut", "Copy", "Paste", "Delete", "Select All"})
+            EXPECT_FALSE(texts.contains(english)) << english;
+    }
+    const QColor defaultText = QApplication::palette().color(QPalette::Text);
+    for (QWidget* inside : std::initializer_list<QWidget*>{c.Text1[0], c.Text1[3], c.Text3, c.Option2[0]}) {
+        EXPECT_EQ(inside->palette().color(QPalette::Text), defaultText);
+        EXPECT_EQ(inside->palette().color(QPalette::WindowText), QApplication::palette().color(QPalette::WindowText));
+    }
+    EXPECT_EQ(static_cast<shell::CaptionedFrame*>(c.Frame3)->captionColour(), QColor(0, 0, 192));
 }
 
 // The box reads the target of the last computeTarget, like the pointer

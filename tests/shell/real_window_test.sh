@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program on a 1024 x 768 X server (Xvfb), checks that its
 # window fills the screen with the caption "Rationale Velnorit", and saves a
-# screenshot for a person to look at.
+# screenshot for a person to look at. Then once more under a window manager
+# (openbox): there the frame, decorations included, fills the screen.
 #   real_window_test.sh PROGRAM GRAB_SCREEN SCREENSHOT.png
 set -euo pipefail
 program=$1
@@ -16,14 +17,29 @@ fi
 unset QT_QPA_PLATFORM
 runtime_dir=$(mktemp -d)
 export XDG_RUNTIME_DIR="$runtime_dir"
-"$program" &
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$runtime_dir"' EXIT
-
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Rationale Velnorit$' | head -n 1)
-sleep 1 # let the first paint finish
-info=$(xwininfo -id "$window")
+pid=
+wm_pid=
+trap 'kill $pid $wm_pid 2>/dev/null || true; rm -rf "$runtime_dir"' EXIT
+start_program() {
+  "$program" &
+  pid=$!
+  window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Rationale Velnorit$' | head -n 1)
+  sleep 1 # let the first paint finish (and a window manager frame the window)
+}
 field() { sed -n "s/^ *$1: *//p" <<<"$info"; }
+# The outermost window that holds the given one: the window manager's frame.
+outermost() {
+  local id=$1 tree
+  while tree=$(xwininfo -tree -id "$id") &&
+    [ "$(sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p' <<<"$tree")" != \
+      "$(sed -n 's/^ *Root window id: \(0x[0-9a-f]*\).*/\1/p' <<<"$tree")" ]; do
+    id=$(sed -n 's/^ *Parent window id: \(0x[0-9a-f]*\).*/\1/p' <<<"$tree")
+  done
+  echo "$id"
+}
+
+start_program
+info=$(xwininfo -id "$window")
 
 fail=0
 check() {
@@ -45,6 +61,23 @@ echo "screenshot: $screenshot"
 
 if ! kill -0 "$pid" 2>/dev/null; then
   echo "FAIL: the program ended by itself"
+  fail=1
+fi
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+
+openbox --sm-disable >/dev/null 2>&1 &
+wm_pid=$!
+sleep 1
+start_program
+info=$(xwininfo -id "$(outermost "$window")")
+check "frame left under a window manager" "$(field 'Absolute upper-left X')" 0
+check "frame top under a window manager" "$(field 'Absolute upper-left Y')" 0
+check "frame width under a window manager" "$(field Width)" 1024
+check "frame height under a window manager" "$(field Height)" 768
+client=$(xwininfo -id "$window")
+if [ "$(sed -n 's/^ *Height: *//p' <<<"$client")" -ge 768 ]; then
+  echo "FAIL: the client area is not smaller than the screen: the window manager drew no frame"
   fail=1
 fi
 exit $fail

@@ -17,3 +17,11 @@ add_test(NAME real_window_test
           $<TARGET_FILE:velnorit> $<TARGET_FILE:grab_screen> ${CMAKE_BINARY_DIR}/velnorit-1024x768.png)
 # Under a German locale, as a teacher sees it: the screenshot is the one in the README.
 set_tests_properties(real_window_test PROPERTIES TIMEOUT 60 ENVIRONMENT "LC_ALL=de_DE.UTF-8")
+
+velnorit_test(shell_command_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/command_line_test.cpp
+    ${PROJECT_SOURCE_DIR}/tests/support/run_process.cpp
+  LIBRARIES velnorit_core GTest::gtest_main)
+target_compile_definitions(shell_command_tests PRIVATE VELNORIT_PROGRAM_PATH="$<TARGET_FILE:velnorit>")
+add_dependencies(shell_command_tests velnorit)
