@@ -36,7 +36,11 @@ void OptionGroupFocus::leaveGroup(QWidget* from, bool forwards) {
 }
 
 bool OptionGroupFocus::eventFilter(QObject* watched, QEvent* event) {
-    auto* button = static_cast<QRadioButton*>(watched);
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::FocusIn) return false;
+    // The filter also sees the events of a button being destroyed, which is
+    // no QRadioButton any more by then: those pass by above.
+    auto* button = qobject_cast<QRadioButton*>(watched);
+    if (button == nullptr) return false;
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const Qt::KeyboardModifiers others = key->modifiers() & ~Qt::ShiftModifier;
