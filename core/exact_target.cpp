@@ -57,41 +57,10 @@ QuadraticTarget::QuadraticTarget(int wurzel, int abs, int nenner, int sign)
     if (root * root == wurzel) rootOfSquare_ = static_cast<std::int64_t>(root);
 }
 
-// floor((sqrt(n^2 W) + n s A) / N) = floor((floor(sqrt(n^2 W)) + n s A) / N),
-// since n s A is an integer and N a positive one.
-// n is at most a few ten thousands, so n^2 W and the sum fit in 64 bits.
-std::int64_t QuadraticTarget::floorTimes(std::int64_t n) const {
-    return floorDivide64(smallSquareRoot(n * n * wurzel_) + n * signedAbs_, nenner_);
-}
-
-bool QuadraticTarget::isIntegralTimes(std::int64_t n) const {
-    if (rootOfSquare_ < 0) return false; // n*sqrt(W) is irrational for n >= 1
-    return (n * rootOfSquare_ + n * signedAbs_) % nenner_ == 0;
-}
-
 QuadraticTarget::Multiples::Multiples(const QuadraticTarget& x)
     : wurzel_(x.wurzel_), nenner_(x.nenner_), rootStep_(smallSquareRoot(x.wurzel_)),
       stepQuotient_(floorDivide64(x.signedAbs_ + rootStep_, x.nenner_)),
       stepRemainder_(x.signedAbs_ + rootStep_ - stepQuotient_ * x.nenner_) {}
-
-// From n to n + 1, floor(n sqrt(W)) grows by floor(sqrt(W)) or by one more,
-// and the numerator floor(n sqrt(W)) + n s A by that plus s A.
-void QuadraticTarget::Multiples::next() {
-    square_ += (2 * n_ + 1) * wurzel_;
-    ++n_;
-    root_ += rootStep_;
-    std::int64_t carry = 0;
-    if ((root_ + 1) * (root_ + 1) <= square_) {
-        ++root_;
-        carry = 1;
-    }
-    quotient_ += stepQuotient_;
-    remainder_ += stepRemainder_ + carry;
-    if (remainder_ >= nenner_) {
-        remainder_ -= nenner_;
-        ++quotient_;
-    }
-}
 
 // a/qa + b/qb - 2(sqrt(W) + sA)/N has the sign of
 // N(a qb + b qa) - 2 sA qa qb - 2 qa qb sqrt(W).

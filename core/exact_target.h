@@ -29,17 +29,31 @@ class QuadraticTarget {
 public:
     QuadraticTarget(int wurzel, int abs, int nenner, int sign);
 
-    // floor(n*x) for 1 <= n <= 10^6.
-    std::int64_t floorTimes(std::int64_t n) const;
-    // Whether n*x is an integer.
-    bool isIntegralTimes(std::int64_t n) const;
-
     // floor(n*x) and whether n*x is an integer for n = 1, 2, 3, ... in turn,
     // each from the one before: one product and no division per step.
     class Multiples {
     public:
         explicit Multiples(const QuadraticTarget& x);
-        void next(); // on to the next n
+        // On to the next n. From n to n + 1, floor(n sqrt(W)) grows by
+        // floor(sqrt(W)) or by one more, and the numerator
+        // floor(n sqrt(W)) + n s A by that plus s A. Inline: the scan calls
+        // it for every denominator.
+        void next() {
+            square_ += (2 * n_ + 1) * wurzel_;
+            ++n_;
+            root_ += rootStep_;
+            std::int64_t carry = 0;
+            if ((root_ + 1) * (root_ + 1) <= square_) {
+                ++root_;
+                carry = 1;
+            }
+            quotient_ += stepQuotient_;
+            remainder_ += stepRemainder_ + carry;
+            if (remainder_ >= nenner_) {
+                remainder_ -= nenner_;
+                ++quotient_;
+            }
+        }
         std::int64_t floorOfProduct() const { return quotient_; }
         bool isIntegral() const { return remainder_ == 0 && root_ * root_ == square_; }
 
