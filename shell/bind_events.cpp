@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QKeyEvent>
 
+#include <initializer_list>
+
 namespace velnorit::shell {
 
 namespace {
@@ -125,12 +127,10 @@ void Form1::bindEvents() {
     // marker text box, where typing stays typing: the other text boxes would
     // otherwise take Strg+Z and Strg+Y for their own undo.
     auto* passage = new ExtrasKeysPassage(c_.Extras, this);
-    for (QWidget* box : {static_cast<QWidget*>(c_.Text2), static_cast<QWidget*>(c_.Text5),
-                         static_cast<QWidget*>(c_.Text6), static_cast<QWidget*>(c_.txtWurzel),
-                         static_cast<QWidget*>(c_.txtAbs), static_cast<QWidget*>(c_.txtNenner),
-                         static_cast<QWidget*>(c_.Text1[0]), static_cast<QWidget*>(c_.Text1[1]),
-                         static_cast<QWidget*>(c_.Text1[2]), static_cast<QWidget*>(c_.Text1[3])})
-        box->installEventFilter(passage);
+    const std::initializer_list<QWidget*> boxes = {c_.Text2,     c_.Text5,     c_.Text6,     c_.txtWurzel,
+                                                   c_.txtAbs,    c_.txtNenner, c_.Text1[0],  c_.Text1[1],
+                                                   c_.Text1[2],  c_.Text1[3]};
+    for (QWidget* box : boxes) box->installEventFilter(passage);
 }
 
 } // namespace velnorit::shell

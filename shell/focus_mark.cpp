@@ -39,15 +39,25 @@ void FocusMark::place() {
         return;
     }
     setGeometry(target_->geometry().adjusted(-kRingWidth, -kRingWidth, kRingWidth, kRingWidth));
-    setMask(QRegion(rect()) - QRegion(rect().adjusted(kRingWidth, kRingWidth, -kRingWidth, -kRingWidth)));
     raise();
     show();
+}
+
+// The ring's shape depends on its size only.
+void FocusMark::resizeEvent(QResizeEvent*) {
+    setMask(QRegion(rect()) - QRegion(rect().adjusted(kRingWidth, kRingWidth, -kRingWidth, -kRingWidth)));
 }
 
 bool FocusMark::eventFilter(QObject* watched, QEvent* event) {
     if (watched == target_) {
         switch (event->type()) {
-        case QEvent::Move:
+        case QEvent::Move: // the readout box moves with every pointer move
+            if (isVisible()) {
+                move(target_->pos() - QPoint(kRingWidth, kRingWidth));
+                break;
+            }
+            place();
+            break;
         case QEvent::Resize:
         case QEvent::Show:
         case QEvent::Hide:

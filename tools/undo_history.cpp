@@ -1,5 +1,7 @@
 #include "tools/undo_history.h"
 
+#include <QScopedValueRollback>
+
 #include <utility>
 
 namespace velnorit::tools {
@@ -81,7 +83,7 @@ void UndoHistory::aboutToRedraw() {
     Step step;
     step.kind = Kind::Redraw;
     step.before = currentSheet();
-    step.after = view_.settings();
+    step.after = view_.drawnSettings(); // the settings this redraw draws
     // The pan is no reason to redraw: undo brings back the one of this moment.
     step.before.base.pan = step.after.pan;
     push(std::move(step));
@@ -99,14 +101,8 @@ void UndoHistory::redrawn() {
 // --- Undo and redo
 
 void UndoHistory::redrawUnrecorded() {
-    restoring_ = true;
-    try {
-        view_.redraw();
-    } catch (...) {
-        restoring_ = false;
-        throw;
-    }
-    restoring_ = false;
+    const QScopedValueRollback<bool> restoring(restoring_, true);
+    view_.redraw();
 }
 
 // Brings back a sheet: its picture by running redraw again with its

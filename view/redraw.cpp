@@ -94,8 +94,8 @@ private:
 } // namespace
 
 void GraphView::redraw() {
-    const ListenerNotice notice(listener_);
     drawnSettings_ = settings();
+    const ListenerNotice notice(listener_);
     const int scanSign = optionSign(controls_.plusSelected(), controls_.minusSelected());
     const double t = valueOf(state_.target);
     const double ys = state_.yScale;

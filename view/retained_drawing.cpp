@@ -93,11 +93,12 @@ void RetainedDrawing::add(const DrawOp& op, std::string_view text, const QRectF&
 
 DrawingSlice RetainedDrawing::slice(std::size_t first) const {
     DrawingSlice slice;
+    if (first < ops_.size()) slice.entries.reserve(ops_.size() - first);
     for (std::size_t index = first; index < ops_.size(); ++index) {
         DrawOp op = ops_[index];
         op.textOffset = static_cast<std::uint32_t>(slice.texts.size());
         slice.texts.append(text(index));
-        slice.entries.push_back({op, transforms_[ops_[index].transform], bounds_[index]});
+        slice.entries.push_back({op, transform(index), pixelBounds(index)});
     }
     return slice;
 }
