@@ -94,6 +94,9 @@ public:
     explicit BoardReader(std::vector<BoardOp>& board) : board_(board) {}
 
     void read(const QJsonArray& entries) {
+        const std::size_t count = countOps(entries);
+        makeRoomFor(count);
+        board_.reserve(count);
         for (qsizetype i = 0; i < entries.size(); ++i) {
             const QString where = QStringLiteral("Tafel, Eintrag %1").arg(i + 1);
             if (!entries[i].isObject()) refuse(QStringLiteral("%1 ist kein Objekt.").arg(where));
@@ -102,6 +105,18 @@ public:
     }
 
 private:
+    // The operations the entries stand for, so that too large a board is
+    // refused before it takes memory; malformed entries are refused later.
+    static std::size_t countOps(const QJsonArray& entries) {
+        std::size_t count = 0;
+        for (const QJsonValue& entry : entries) {
+            const QJsonObject object = entry.toObject();
+            const bool stroke = object.value(u"kind").toString() == QLatin1String(kStrokeName.data(), kStrokeName.size());
+            count += stroke ? std::size_t(std::max<qsizetype>(object.value(u"points").toArray().size() / 2 - 1, 0)) : 1;
+        }
+        return count;
+    }
+
     void readEntry(const QJsonObject& entry, const QString& where) {
         const QJsonValue kindValue = required(entry, u"kind", where);
         const std::string kindText = kindValue.toString().toStdString();
