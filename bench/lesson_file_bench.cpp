@@ -40,7 +40,7 @@ BENCHMARK(BM_OpenLesson)->Unit(benchmark::kMillisecond);
 // The largest board a file may hold, as pen strokes: it must still open well
 // within a second.
 void BM_OpenLargestBoard(benchmark::State& state) {
-    static const QByteArray bytes = writeLesson(velnorit::samples::penLesson(2500, int(kMaxBoardOps / 2500)));
+    static const QByteArray bytes = writeLesson(velnorit::samples::penLesson(1250, int(kMaxBoardOps / 1250)));
     openLesson(state, bytes);
 }
 BENCHMARK(BM_OpenLargestBoard)->Unit(benchmark::kMillisecond);

@@ -26,7 +26,9 @@ Lesson everyKindLesson() {
     b.push_back({OpKind::Dot, 2, red, 1010.25f, -0.0873f, 0, 0, 0, {}});
     b.push_back({OpKind::Line, 3, red, 1011.5f, -0.0871f, 1010.25f, -0.0873f, 0, {}});
     b.push_back({OpKind::Line, 3, red, 1013.0f, -0.0868f, 1011.5f, -0.0871f, 0, {}});
-    b.push_back({OpKind::FilledBox, 1, rgb(255, 255, 255), 1020.1f, -0.0850f, 1022.4f, -0.0861f, 0, {}});
+    for (int i = 0; i < 3; ++i) // an eraser drag
+        b.push_back({OpKind::FilledBox, 1, rgb(255, 255, 255), 1020.1f + 0.5f * float(i), -0.0850f,
+                     1022.4f + 0.5f * float(i), -0.0861f, 0, {}});
     b.push_back({OpKind::Text, 1, red, 1030.0f, -0.0842f, 0, 0, 53, "Näherung \"gut\""});
     b.push_back({OpKind::Line, 2, red, 1005.0f, -0.0880f, 1040.7f, -0.0838f, 0, {}});
     b.push_back({OpKind::Box, 1, red, 1040.7f, -0.08374f, 1047.7f, -0.08335f, 0, {}});

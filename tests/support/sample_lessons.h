@@ -10,7 +10,7 @@ namespace velnorit::samples {
 view::Lesson startLesson();
 
 // A board with something of every kind the tools draw: a pen stroke with its
-// dot, an eraser square, a marker, a slope line with its box and label, and
+// dot, an eraser drag, a marker, a slope line with its box and label, and
 // a circle.
 view::Lesson everyKindLesson();
 

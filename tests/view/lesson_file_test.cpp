@@ -132,15 +132,19 @@ TEST(LessonFile, FloatsAndRangeEndsSurviveExactly) {
     EXPECT_TRUE(std::get<Lesson>(back) == lesson);
 }
 
-TEST(LessonFile, ConnectedPenLinesAreWrittenAsOneStroke) {
+TEST(LessonFile, StrokesAndRunsOfOneKindShareAnEntry) {
     Lesson lesson = samples::startLesson();
     lesson.board.push_back({OpKind::Dot, 2, rgb(0, 0, 255), 10, 1, 0, 0, 0, {}});
     for (int i = 1; i <= 200; ++i) // each line from its new point back to the previous one
         lesson.board.push_back({OpKind::Line, 3, rgb(0, 0, 255), 10.0f + float(i), 1, 10.0f + float(i - 1), 1, 0, {}});
     lesson.board.push_back({OpKind::Line, 3, rgb(0, 0, 254), 300, 1, 210, 1, 0, {}}); // another colour
+    for (int i = 0; i < 50; ++i) // an eraser drag
+        lesson.board.push_back({OpKind::FilledBox, 1, rgb(255, 255, 255), float(i), 2, float(i) + 3, 1, 0, {}});
+    lesson.board.push_back({OpKind::FilledBox, 2, rgb(255, 255, 255), 0, 2, 3, 1, 0, {}}); // another width
     const QByteArray bytes = writeLesson(lesson);
-    EXPECT_EQ(bytes.count("\"kind\""), 3) << "the dot, one stroke, the line of another colour";
+    EXPECT_EQ(bytes.count("\"kind\""), 5) << "the dot, one stroke, the line of another colour, two eraser runs";
     EXPECT_EQ(bytes.count("\"stroke\""), 1);
+    EXPECT_EQ(bytes.count("\"filledBox\""), 2);
     const LessonOrError back = readLesson(bytes);
     ASSERT_TRUE(std::holds_alternative<Lesson>(back)) << reasonOf(back).toStdString();
     EXPECT_TRUE(std::get<Lesson>(back) == lesson);
@@ -215,6 +219,9 @@ TEST(LessonFile, BadInputsAreRefusedWithAReason) {
         {"stroke of one point", entry, "{\"kind\": \"stroke\", \"width\": 3, \"colour\": \"#0000ff\", \"points\": [1, 2]}", "Strich"},
         {"stroke of an odd count", entry, "{\"kind\": \"stroke\", \"width\": 3, \"colour\": \"#0000ff\", \"points\": [1, 2, 3, 4, 5]}", "Strich"},
         {"millions of points", entry, manyPoints(kMaxBoardOps + 2), "mehr als"},
+        {"too many entries", entry, (entry + ", ").repeated(int(kMaxBoardEntries)) + entry, "Einträge"},
+        {"a box and a half", "[1040.7, -0.08374, 1047.7, -0.08335]", "[1040.7, -0.08374, 1047.7, -0.08335, 1, 2]", "Vielfaches"},
+        {"too many values", entry, "[" + QByteArray("0, ").repeated(int(5 * kMaxBoardOps)) + "0]", "mehr Werte"},
         {"too deep", "", QByteArray(5000, '['), "verschachtelt"},
     };
     for (const BadInput& input : inputs) {
