@@ -74,8 +74,10 @@ private:
     void addOps(std::vector<BoardOp>& board) {
         BoardOp op;
         op.kind = OpKind(pick(0, 5));
-        op.width = std::uint8_t(pick(1, kMaxLineWidth));
-        op.color = RgbValue(pick(0, 0xFFFFFF));
+        // Mostly the few styles of the tools, so that runs of one style occur.
+        const bool odd = pick(0, 4) == 0;
+        op.width = std::uint8_t(odd ? pick(1, kMaxLineWidth) : pick(1, 2));
+        op.color = odd ? RgbValue(pick(0, 0xFFFFFF)) : rgb(0, 0, 255 * pick(0, 1));
         op.x1 = coordinate();
         op.y1 = coordinate();
         if (op.kind == OpKind::Line || op.kind == OpKind::Box || op.kind == OpKind::FilledBox) {
