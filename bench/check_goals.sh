@@ -3,7 +3,9 @@
 # scan with the record list 1 ms, redraw 10 ms, repaint of the visible graph
 # 5 ms, pointer move 1 ms (with the readout; also a free-hand segment),
 # start-up 400 ms, undo of a drawing step and of a redraw 16 ms (one frame),
-# saving the panel as PNG or SVG 300 ms.
+# saving the panel as PNG or SVG 300 ms, the records of velnorit-liste
+# --bis 10^18 1 ms and --bis 10^100 20 ms, the window "Kettenbruch" for
+# N = 10^18 50 ms.
 # Not part of the tests: the build machines are shared and noisy.
 #   bench/check_goals.sh [BUILD_DIR]
 set -euo pipefail
@@ -37,6 +39,8 @@ check() { # PROGRAM BENCHMARK GOAL_MS
 }
 
 check core_bench 'scanWithList' 1
+check far_records_bench 'farList/18' 1
+check far_records_bench 'farList/100' 20
 check graph_bench 'redraw/0' 10
 check graph_bench 'redraw/19' 10
 check graph_bench 'repaintVisibleGraph/0' 5
