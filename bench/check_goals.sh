@@ -51,5 +51,6 @@ check extras_bench 'BM_UndoDrawingStep' 16
 check extras_bench 'BM_UndoRedraw' 16
 check extras_bench 'BM_SavePng' 300
 check extras_bench 'BM_SaveSvg' 300
+check extras_bench 'BM_ContinuedFractionWindow' 50
 check startup_bench 'startProgram/iterations:10/repeats:5' 400
 exit $failed
