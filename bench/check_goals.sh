@@ -5,7 +5,9 @@
 # start-up 400 ms, undo of a drawing step and of a redraw 16 ms (one frame),
 # saving the panel as PNG or SVG 300 ms, saving and opening a lesson of 300
 # strokes of 200 points 50 ms each in a file of at most 2 MB, opening the
-# largest board a lesson file may hold 500 ms.
+# largest board a lesson file may hold 500 ms, the records of velnorit-liste
+# --bis 10^18 1 ms and --bis 10^100 20 ms, the window "Kettenbruch" for
+# N = 10^18 50 ms.
 # Not part of the tests: the build machines are shared and noisy.
 #   bench/check_goals.sh [BUILD_DIR]
 set -euo pipefail
@@ -62,6 +64,8 @@ check() { # PROGRAM BENCHMARK GOAL_MS
 }
 
 check core_bench 'scanWithList' 1
+check far_records_bench 'farList/18' 1
+check far_records_bench 'farList/100' 20
 check graph_bench 'redraw/0' 10
 check graph_bench 'redraw/19' 10
 check graph_bench 'repaintVisibleGraph/0' 5
@@ -76,5 +80,6 @@ check lesson_file_bench 'BM_SaveLesson' 50
 check lesson_file_bench 'BM_OpenLesson' 50
 check lesson_file_bench 'BM_OpenLargestBoard' 500
 check_at_most lesson_file_bench 'BM_SaveLesson' bytes 2000000
+check extras_bench 'BM_ContinuedFractionWindow' 50
 check startup_bench 'startProgram/iterations:10/repeats:5' 400
 exit $failed

@@ -1,5 +1,6 @@
 #include "shell/form1.h"
 
+#include "shell/continued_fraction_window.h"
 #include "shell/messages.h"
 #include "view/regional_numbers.h"
 
@@ -80,8 +81,8 @@ void Form1::cmdColour_Click(int index) { pointerTools_->Picture2_Click(index); }
 // The continued fraction of the target that the pointer readout uses too:
 // the one of the last computeTarget, which need not be the one of the graph.
 void Form1::cmdKettenbruch_Click() {
-    showInformation(this, continuedFractionMessageTitle(),
-                    continuedFractionMessageText(graphView_->targetParameters()));
+    if (!continuedFractionWindow_) continuedFractionWindow_ = new ContinuedFractionWindow(this);
+    continuedFractionWindow_->showTarget(graphView_->targetParameters());
 }
 
 } // namespace velnorit::shell

@@ -11,6 +11,10 @@
 
 class QPrinter;
 
+namespace velnorit::shell {
+class ContinuedFractionWindow;
+}
+
 #include <memory>
 
 namespace velnorit::shell {
@@ -34,6 +38,8 @@ public:
     view::GraphView& graphView() { return *graphView_; }
     tools::PointerTools& pointerTools() { return *pointerTools_; }
     tools::UndoHistory& undoHistory() { return *undoHistory_; }
+    // The window "Kettenbruch", once "Kettenbruch …" has opened it; else null.
+    ContinuedFractionWindow* continuedFractionWindow() { return continuedFractionWindow_; }
 
     // The menu commands and the button "Graphik".
     void cmdEnde_Click();
@@ -78,6 +84,7 @@ private:
     std::unique_ptr<tools::UndoHistory> undoHistory_;
     ScreenTwips arrangedFor_;     // the screen the window was arranged for
     bool fittedToFrame_ = false; // placed again once framed by a window manager
+    ContinuedFractionWindow* continuedFractionWindow_ = nullptr; // a child, made at its first use
 };
 
 } // namespace velnorit::shell
