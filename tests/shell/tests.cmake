@@ -23,6 +23,6 @@ velnorit_test(shell_command_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/command_line_test.cpp
     ${PROJECT_SOURCE_DIR}/tests/support/run_process.cpp
-  LIBRARIES velnorit_core GTest::gtest_main)
+  LIBRARIES velnorit_shell GTest::gtest_main)
 target_compile_definitions(shell_command_tests PRIVATE VELNORIT_PROGRAM_PATH="$<TARGET_FILE:velnorit>")
 add_dependencies(shell_command_tests velnorit)
