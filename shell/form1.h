@@ -2,6 +2,7 @@
 
 #include "core/window_state.h"
 #include "shell/form_controls.h"
+#include "shell/open_lesson_command.h"
 #include "shell/screen_size.h"
 #include "tools/pointer_tools.h"
 #include "tools/undo_history.h"
@@ -57,6 +58,14 @@ public:
     void printTo(QPrinter& printer); // the worksheet
     void cmdTool_Click(int index);   // as a click on Option2(index)
     void cmdColour_Click(int index); // as a click on Picture2(index)
+
+    // The window as a lesson file keeps it (lesson_window.cpp): the graph
+    // as last drawn, panned as now, with the board the tools drew on it.
+    view::Lesson collectLesson() const;
+    // Puts a lesson into the window as one step that undo takes back.
+    void applyLesson(const view::Lesson& lesson);
+    WindowChoices windowChoices() const;
+    void applyWindowChoices(const WindowChoices& choices);
 
     // Fits the panel and its children to the primary screen, or to a screen
     // of the given size in twips.

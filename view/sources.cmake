@@ -42,3 +42,10 @@ target_sources(velnorit_view PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/graph_picture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/worksheet.cpp
 )
+
+# The blackboard as a lesson file keeps it.
+target_sources(velnorit_view PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/lesson_file.h
+  ${CMAKE_CURRENT_LIST_DIR}/board_ops.h
+  ${CMAKE_CURRENT_LIST_DIR}/board_ops.cpp
+)

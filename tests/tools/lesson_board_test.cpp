@@ -1,0 +1,134 @@
+// The window as a lesson: what is collected from it, and putting a lesson
+// into another window gives the same graph, pixel for pixel at the same
+// size and on the same denominators at another.
+#include "../support/form_fixture.h"
+#include "tools_window.h"
+
+#include "shell/screen_size.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace velnorit {
+namespace {
+
+using testing::ToolsWindow;
+
+class LessonBoard : public ToolsWindow {
+protected:
+    QPoint near(double dx, double dy) const { return pixelAt(6 + dx, target() + dy); }
+    void stroke(QPoint from, QPoint to) {
+        press(from);
+        move((from + to) / 2);
+        move(to);
+        release(to);
+    }
+    // Each tool once, in the given colour box.
+    void drawWithEveryTool(int colour) {
+        form().cmdColour_Click(colour);
+        for (int tool : {1, 0, 2, 3}) {
+            chooseTool(tool);
+            stroke(near(tool, 0.02 * tool), near(tool + 9, 0.05));
+        }
+    }
+
+    // The graph as the screen shows it, without the readout field and the
+    // eraser square, which follow the pointer and are no part of a lesson.
+    static QImage graphPixels(shell::Form1& form) {
+        const shell::FormControls& c = form.controls();
+        c.Text6->setVisible(false);
+        c.Shape1->setVisible(false);
+        QApplication::processEvents();
+        return c.picGraph->grab().toImage();
+    }
+};
+
+// A table of window states: each is collected, put into a freshly started
+// window, collected there again and compared with what the first showed.
+TEST_F(LessonBoard, AnotherWindowGivenTheLessonShowsTheSameGraph) {
+    struct State {
+        const char* name;
+        std::function<void()> make;
+    };
+    const std::vector<State> states = {
+        {"as started", [] {}},
+        {"every tool, yellow, with a marker text of umlauts",
+         [this] {
+             c().Text3->setText(QStringLiteral("ä½"));
+             drawWithEveryTool(2);
+         }},
+        {"another target, sign, zoom, window and pan, list hidden",
+         [this] {
+             setParameters(7, 3, 5);
+             c().Option1[1]->click();
+             c().vscMaßstab->setValue(9);
+             c().vscMassX->setValue(2);
+             drawWithEveryTool(0);
+             c().hscn->setValue(120);
+             form().cmdAusblenden_Click();
+             chooseTool(0);
+         }},
+        {"drawn on a wiped graph",
+         [this] {
+             drawWithEveryTool(3);
+             form().cmdAlles_Click();
+             drawWithEveryTool(1);
+         }},
+        {"a parameter moved after the last redraw",
+         [this] {
+             drawWithEveryTool(1);
+             c().vscWurzel->setValue(11);
+         }},
+    };
+    for (const State& s : states) {
+        SCOPED_TRACE(s.name);
+        s.make();
+        const view::Lesson lesson = form().collectLesson();
+        const QImage shown = graphPixels(form());
+
+        std::unique_ptr<shell::Form1> other = testing::startedForm();
+        other->applyLesson(lesson);
+        EXPECT_EQ(other->collectLesson(), lesson);
+        EXPECT_EQ(other->windowChoices(), form().windowChoices());
+        EXPECT_EQ(other->controls().hscn->value(), c().hscn->value());
+        EXPECT_EQ(other->controls().Text5->crLfText(), c().Text5->crLfText());
+        EXPECT_TRUE(graphPixels(*other) == shown);
+    }
+}
+
+// The board is kept in the graph's units: at another screen size every
+// operation stands on the same denominators and values, mapped to pixels
+// by the graph of that screen.
+TEST_F(LessonBoard, AtAnotherScreenSizeTheBoardStandsOnTheSameDenominators) {
+    form().arrangeWindow(shell::ScreenTwips{1920 * 15, 1080 * 15});
+    form().cmdZeichnen_Click();
+    const std::size_t plot = opCount();
+    drawWithEveryTool(3);
+    const view::Lesson lesson = form().collectLesson();
+    ASSERT_GT(lesson.board.size(), 8u);
+
+    std::unique_ptr<shell::Form1> other = testing::startedForm();
+    other->arrangeWindow(shell::ScreenTwips{1280 * 15, 800 * 15});
+    other->applyLesson(lesson);
+    const view::DrawingSurface& there = *other->controls().picGraph;
+    ASSERT_NE(there.width(), graph().width());
+    ASSERT_EQ(there.drawing().size(), plot + lesson.board.size()) << "the same plot, then the board";
+    const view::SurfaceTransform mapping = there.drawing().transform(0);
+    for (std::size_t i = 0; i < lesson.board.size(); ++i) {
+        const view::DrawOp& op = there.drawing()[plot + i];
+        EXPECT_EQ(op.x1, lesson.board[i].x1);
+        EXPECT_EQ(op.y1, lesson.board[i].y1);
+        EXPECT_EQ(op.x2, lesson.board[i].x2);
+        EXPECT_TRUE(there.drawing().transform(plot + i) == mapping) << i;
+    }
+    EXPECT_FALSE(mapping == graph().drawing().transform(0));
+}
+
+} // namespace
+} // namespace velnorit

@@ -1,0 +1,38 @@
+#pragma once
+#include "view/retained_drawing.h" // OpKind, RgbValue
+#include "view/view_settings.h"
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+namespace velnorit::view {
+// One operation that the blackboard tools drew on the graph, in the graph's user units
+// (x the denominator, y the value), as it stands in the graph's retained drawing.
+struct BoardOp {
+    OpKind kind = OpKind::Line;
+    std::uint8_t width = 1;
+    RgbValue color = 0;
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    float fontSize = 0; // Text only
+    std::string text;   // Text only, UTF-8
+    bool operator==(const BoardOp&) const = default;
+};
+// A lesson file ("Tafelbild", *.velnorit): everything needed to open the window again as it was.
+struct Lesson {
+    ViewSettings settings;      // Wurzel, Abs, Nenner, sign, zoom, denominator window, pan
+    bool listShown = true;
+    QString markerText;
+    int colour = 0;             // the colour box in use, Picture2(0..3)
+    int tool = 0;               // the selected tool, Option2(0..3)
+    bool wiped = false;         // the board lies on a graph wiped with "Alles"
+    std::vector<BoardOp> board; // in the order drawn
+    bool operator==(const Lesson&) const = default;
+};
+inline constexpr int kLessonFormatVersion = 1;
+QByteArray writeLesson(const Lesson& lesson);
+using LessonOrError = std::variant<Lesson, QString>;     // QString: the German reason, one sentence
+LessonOrError readLesson(const QByteArray& bytes);       // pure; validates every value
+LessonOrError readLessonFile(const QString& path);       // refuses folders, unreadable and over-large files before reading
+}
