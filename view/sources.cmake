@@ -23,6 +23,7 @@ target_sources(velnorit_view PRIVATE
 
 # Controls, handlers and redraw.
 target_sources(velnorit_view PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/control_ranges.h
   ${CMAKE_CURRENT_LIST_DIR}/value_scroll_bar.h
   ${CMAKE_CURRENT_LIST_DIR}/value_scroll_bar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_boxes.h
@@ -43,9 +44,13 @@ target_sources(velnorit_view PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/worksheet.cpp
 )
 
-# The blackboard as a lesson file keeps it.
+# The lesson file: the board and the settings as a document.
 target_sources(velnorit_view PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/lesson_file.h
+  ${CMAKE_CURRENT_LIST_DIR}/lesson_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lesson_format.h
+  ${CMAKE_CURRENT_LIST_DIR}/lesson_reader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lesson_writer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/board_ops.h
   ${CMAKE_CURRENT_LIST_DIR}/board_ops.cpp
 )

@@ -1,1 +1,5 @@
-velnorit_widget_test(view_surface_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/drawing_surface_test.cpp LIBRARIES velnorit_view)
+velnorit_widget_test(view_surface_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/drawing_surface_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/lesson_file_test.cpp
+  LIBRARIES velnorit_view)
