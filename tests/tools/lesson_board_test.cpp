@@ -5,6 +5,7 @@
 #include "tools_window.h"
 
 #include "shell/screen_size.h"
+#include "view/lesson_file.h"
 
 #include <QApplication>
 #include <QImage>
@@ -13,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <variant>
 #include <vector>
 
 namespace velnorit {
@@ -49,8 +51,16 @@ protected:
     }
 };
 
-// A table of window states: each is collected, put into a freshly started
-// window, collected there again and compared with what the first showed.
+// What a file brings back: the lesson written and read again.
+view::Lesson throughAFile(const view::Lesson& lesson) {
+    const view::LessonOrError read = view::readLesson(view::writeLesson(lesson));
+    if (const auto* reason = std::get_if<QString>(&read)) ADD_FAILURE() << reason->toStdString();
+    return std::holds_alternative<view::Lesson>(read) ? std::get<view::Lesson>(read) : view::Lesson{};
+}
+
+// A table of window states: each is collected, written and read, put into a
+// freshly started window, collected there again and compared with what the
+// first showed.
 TEST_F(LessonBoard, AnotherWindowGivenTheLessonShowsTheSameGraph) {
     struct State {
         const char* name;
@@ -93,7 +103,7 @@ TEST_F(LessonBoard, AnotherWindowGivenTheLessonShowsTheSameGraph) {
         const QImage shown = graphPixels(form());
 
         std::unique_ptr<shell::Form1> other = testing::startedForm();
-        other->applyLesson(lesson);
+        other->applyLesson(throughAFile(lesson));
         EXPECT_EQ(other->collectLesson(), lesson);
         EXPECT_EQ(other->windowChoices(), form().windowChoices());
         EXPECT_EQ(other->controls().hscn->value(), c().hscn->value());
@@ -115,7 +125,7 @@ TEST_F(LessonBoard, AtAnotherScreenSizeTheBoardStandsOnTheSameDenominators) {
 
     std::unique_ptr<shell::Form1> other = testing::startedForm();
     other->arrangeWindow(shell::ScreenTwips{1280 * 15, 800 * 15});
-    other->applyLesson(lesson);
+    other->applyLesson(throughAFile(lesson));
     const view::DrawingSurface& there = *other->controls().picGraph;
     ASSERT_NE(there.width(), graph().width());
     ASSERT_EQ(there.drawing().size(), plot + lesson.board.size()) << "the same plot, then the board";
