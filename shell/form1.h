@@ -65,6 +65,10 @@ public:
     // Puts a lesson into the window as one step that undo takes back.
     void applyLesson(const view::Lesson& lesson);
     WindowChoices windowChoices() const;
+    // Opens a lesson file (lesson_files.cpp); a refused file shows why and
+    // leaves the window as it was.
+    bool openLessonFile(const QString& path);
+    const QString& lessonPath() const { return lessonPath_; }
     void applyWindowChoices(const WindowChoices& choices);
 
     // Fits the panel and its children to the primary screen, or to a screen
@@ -79,6 +83,7 @@ private:
     void createControls();
     void applyTabOrder();
     void bindEvents();
+    void updateTitle();
 
     std::unique_ptr<WindowState> state_;
     FormControls c_;
@@ -87,6 +92,7 @@ private:
     std::unique_ptr<tools::UndoHistory> undoHistory_;
     ScreenTwips arrangedFor_;     // the screen the window was arranged for
     bool fittedToFrame_ = false; // placed again once framed by a window manager
+    QString lessonPath_;          // the lesson file the board came from or was saved to
 };
 
 } // namespace velnorit::shell

@@ -8,6 +8,8 @@
 #include "view/lesson_file.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QImage>
 #include <QTest>
 
@@ -138,6 +140,66 @@ TEST_F(LessonBoard, AtAnotherScreenSizeTheBoardStandsOnTheSameDenominators) {
         EXPECT_TRUE(there.drawing().transform(plot + i) == mapping) << i;
     }
     EXPECT_FALSE(mapping == graph().drawing().transform(0));
+}
+
+// Every refused file is named with the reason, and the window stays exactly
+// as it was: its lesson, its graph's pixels, its title.
+TEST_F(LessonBoard, ARefusedFileIsNamedWithItsReasonAndChangesNothing) {
+    drawWithEveryTool(2);
+    const QByteArray good = view::writeLesson(form().collectLesson());
+    QByteArray newer = good;
+    newer.replace("\"version\": 1", "\"version\": 2");
+    QByteArray outOfRange = good;
+    outOfRange.replace("\"nenner\": 2", "\"nenner\": 0");
+    QByteArray notANumber = good;
+    notANumber.replace("\"zoom\": 3", "\"zoom\": NaN");
+    ASSERT_NE(newer, good);
+    ASSERT_NE(outOfRange, good);
+    ASSERT_NE(notANumber, good);
+
+    QTemporaryDir dir;
+    const auto file = [&dir](const char* name, const QByteArray& bytes) {
+        QFile out(dir.filePath(QString::fromUtf8(name)));
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        return out.fileName();
+    };
+    const QString locked = file("gesperrt.velnorit", good);
+    QFile::setPermissions(locked, QFileDevice::WriteOwner);
+    const bool permissionsCount = !QFile(locked).open(QIODevice::ReadOnly); // not when run as root
+
+    struct Refused {
+        QString path;
+        const char* what;
+    };
+    std::vector<Refused> refused = {
+        {file("halb.velnorit", good.left(good.size() / 2)), "a truncated file"},
+        {file("fremd.velnorit", "PNG\r\n kein Tafelbild"), "not this format"},
+        {file("neuer.velnorit", newer), "a newer format version"},
+        {file("bereich.velnorit", outOfRange), "a value outside its control's range"},
+        {file("nan.velnorit", notANumber), "NaN"},
+        {file("leer.velnorit", {}), "an empty file"},
+        {dir.path(), "a folder"},
+        {dir.filePath("fehlt.velnorit"), "a missing file"},
+    };
+    if (permissionsCount) refused.push_back({locked, "no permission to read"});
+    for (const Refused& r : refused) {
+        SCOPED_TRACE(r.what);
+        const view::Lesson before = form().collectLesson();
+        const QImage pixels = graphPixels(form());
+        const QString title = form().windowTitle();
+        bool opened = true;
+        const testing::MessageBoxSeen seen = testing::whileMessageBoxOpen([&] { opened = form().openLessonFile(r.path); });
+        EXPECT_FALSE(opened);
+        ASSERT_TRUE(seen.shown);
+        EXPECT_EQ(seen.title, "Tafelbild öffnen");
+        EXPECT_TRUE(seen.text.startsWith("Das Tafelbild konnte nicht geöffnet werden.\n\nDatei: " + r.path + "\nGrund: "))
+            << seen.text.toStdString();
+        EXPECT_GT(seen.text.size() - seen.text.indexOf("Grund: "), 12) << "a reason is given";
+        EXPECT_EQ(form().collectLesson(), before);
+        EXPECT_TRUE(graphPixels(form()) == pixels);
+        EXPECT_EQ(form().windowTitle(), title);
+    }
 }
 
 } // namespace
