@@ -6,6 +6,7 @@
 #include "shell/screen_size.h"
 #include "tools/pointer_tools.h"
 #include "tools/undo_history.h"
+#include "view/board_ops.h"
 #include "view/graph_view.h"
 
 #include <QMainWindow>
@@ -62,6 +63,8 @@ public:
     // The window as a lesson file keeps it (lesson_window.cpp): the graph
     // as last drawn, panned as now, with the board the tools drew on it.
     view::Lesson collectLesson() const;
+    // The same, its board still a quick copy (for the recovery copy).
+    view::LessonSnapshot lessonSnapshot() const;
     // Puts a lesson into the window as one step that undo takes back.
     void applyLesson(const view::Lesson& lesson);
     WindowChoices windowChoices() const;

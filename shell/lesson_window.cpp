@@ -30,10 +30,11 @@ void Form1::applyWindowChoices(const WindowChoices& choices) {
     c_.Option2[static_cast<std::size_t>(std::clamp(choices.tool, 0, 3))]->setChecked(true);
 }
 
-view::Lesson Form1::collectLesson() const {
-    const tools::UndoHistory::Sheet sheet = undoHistory_->currentSheet();
+view::LessonSnapshot Form1::lessonSnapshot() const {
+    const tools::UndoHistory::SheetPlace sheet = undoHistory_->sheetPlace();
     const WindowChoices choices = windowChoices();
-    view::Lesson lesson;
+    view::LessonSnapshot snapshot;
+    view::Lesson& lesson = snapshot.lesson;
     lesson.settings = sheet.base;
     // The pan is the one shown now: panning draws nothing anew.
     lesson.settings.pan = static_cast<Integer>(c_.hscn->value());
@@ -42,9 +43,11 @@ view::Lesson Form1::collectLesson() const {
     lesson.colour = choices.colour;
     lesson.tool = choices.tool;
     lesson.wiped = sheet.wiped;
-    lesson.board = view::boardOpsOf(sheet.toolOps);
-    return lesson;
+    snapshot.board = view::copyBoard(c_.picGraph->drawing(), sheet.boardStart);
+    return snapshot;
 }
+
+view::Lesson Form1::collectLesson() const { return view::completeLesson(lessonSnapshot()); }
 
 void Form1::applyLesson(const view::Lesson& lesson) {
     // Not yet a step of the history: applied at once.

@@ -58,6 +58,14 @@ public:
         view::DrawingSlice toolOps;
     };
     Sheet currentSheet() const;
+    // The sheet without a copy of its operations, which are those of the
+    // graph's drawing from boardStart on.
+    struct SheetPlace {
+        view::ViewSettings base;
+        bool wiped = false;
+        std::size_t boardStart = 0;
+    };
+    SheetPlace sheetPlace() const { return {base_, wiped_, toolStart_}; }
     // Brings the sheet back; withSettings also sets the controls to its settings.
     void restore(const Sheet& sheet, bool withSettings);
 

@@ -2,19 +2,39 @@
 
 namespace velnorit::view {
 
-std::vector<BoardOp> boardOpsOf(const DrawingSlice& slice) {
+BoardCopy copyBoard(const RetainedDrawing& drawing, std::size_t first) {
+    BoardCopy copy;
+    if (first >= drawing.size()) return copy;
+    copy.ops.reserve(drawing.size() - first);
+    for (std::size_t i = first; i < drawing.size(); ++i) {
+        DrawOp op = drawing[i];
+        if (op.kind == OpKind::Text) {
+            const std::string_view text = drawing.text(i);
+            op.textOffset = static_cast<std::uint32_t>(copy.texts.size());
+            copy.texts.append(text);
+        }
+        copy.ops.push_back(op);
+    }
+    return copy;
+}
+
+std::vector<BoardOp> boardOpsOf(const BoardCopy& copy) {
     std::vector<BoardOp> ops;
-    ops.reserve(slice.entries.size());
-    for (const DrawingSlice::Entry& entry : slice.entries) {
-        const DrawOp& op = entry.op;
+    ops.reserve(copy.ops.size());
+    for (const DrawOp& op : copy.ops) {
         BoardOp board{op.kind, op.width, op.color, op.x1, op.y1, op.x2, op.y2, 0.0f, {}};
         if (op.kind == OpKind::Text) {
             board.fontSize = op.fontSize;
-            board.text = slice.texts.substr(op.textOffset, op.textLength);
+            board.text = copy.texts.substr(op.textOffset, op.textLength);
         }
         ops.push_back(std::move(board));
     }
     return ops;
+}
+
+Lesson completeLesson(LessonSnapshot snapshot) {
+    snapshot.lesson.board = boardOpsOf(snapshot.board);
+    return std::move(snapshot.lesson);
 }
 
 namespace {
