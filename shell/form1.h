@@ -72,6 +72,15 @@ public:
     // leaves the window as it was.
     bool openLessonFile(const QString& path);
     const QString& lessonPath() const { return lessonPath_; }
+    // Writes the lesson through QSaveFile; a failure shows why and returns
+    // false, and an existing file stays as it was.
+    bool saveLessonTo(const QString& path);
+    // Whether the window differs from the lesson last opened or saved (or
+    // from the start).
+    bool hasUnsavedChanges() const { return collectLesson() != savedLesson_; }
+    void cmdOpenLesson_Click();
+    void cmdSaveLesson_Click();
+    void cmdSaveLessonAs_Click();
     void applyWindowChoices(const WindowChoices& choices);
 
     // Fits the panel and its children to the primary screen, or to a screen
@@ -96,6 +105,9 @@ private:
     ScreenTwips arrangedFor_;     // the screen the window was arranged for
     bool fittedToFrame_ = false; // placed again once framed by a window manager
     QString lessonPath_;          // the lesson file the board came from or was saved to
+    view::Lesson savedLesson_;    // the window as last opened or saved
+    // Asks whether unsaved changes are to be saved first; false: cancelled.
+    bool changesMayGo();
 };
 
 } // namespace velnorit::shell

@@ -8,7 +8,9 @@
 #include "view/lesson_file.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QImage>
 #include <QTest>
@@ -200,6 +202,50 @@ TEST_F(LessonBoard, ARefusedFileIsNamedWithItsReasonAndChangesNothing) {
         EXPECT_TRUE(graphPixels(form()) == pixels);
         EXPECT_EQ(form().windowTitle(), title);
     }
+}
+
+// Saving: the file reads back as the window; a folder without write
+// permission, a full disk and a vanished folder are reported, and a file
+// already there keeps its bytes.
+TEST_F(LessonBoard, SavesTheWindowAndReportsAFailedSaveKeepingTheOldFile) {
+    drawWithEveryTool(0);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("stunde.velnorit");
+    ASSERT_TRUE(form().saveLessonTo(path));
+    EXPECT_EQ(form().lessonPath(), path);
+    EXPECT_FALSE(form().hasUnsavedChanges());
+    EXPECT_EQ(form().windowTitle(), "Rationale Velnorit – stunde.velnorit");
+    const view::LessonOrError read = view::readLessonFile(path);
+    ASSERT_TRUE(std::holds_alternative<view::Lesson>(read));
+    EXPECT_EQ(std::get<view::Lesson>(read), form().collectLesson());
+
+    drawWithEveryTool(3);
+    EXPECT_TRUE(form().hasUnsavedChanges());
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    const QByteArray before = kept.readAll();
+    kept.close();
+    const QString gone = dir.filePath("weg");
+    ASSERT_TRUE(QDir().mkpath(gone));
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool permissionsCount = !QFile(dir.filePath("probe")).open(QIODevice::WriteOnly); // not as root
+    std::vector<std::pair<QString, const char*>> failing = {{"/dev/full", "a full disk"},
+                                                            {gone + "/sub/x.velnorit", "a vanished folder"}};
+    if (permissionsCount) failing.push_back({path, "a read-only folder"});
+    QDir(gone).removeRecursively();
+    for (const auto& [target, what] : failing) {
+        SCOPED_TRACE(what);
+        bool saved = true;
+        const testing::MessageBoxSeen seen = testing::whileMessageBoxOpen([&] { saved = form().saveLessonTo(target); });
+        EXPECT_FALSE(saved);
+        ASSERT_TRUE(seen.shown);
+        EXPECT_TRUE(seen.text.startsWith("Das Tafelbild konnte nicht gespeichert werden.\n\nDatei: ")) << seen.text.toStdString();
+        EXPECT_TRUE(form().hasUnsavedChanges());
+    }
+    EXPECT_FALSE(QFileInfo("/dev/full").isFile()) << "the device was replaced";
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), before);
 }
 
 } // namespace
