@@ -1,11 +1,14 @@
 // The menu "Extras" on a full-screen window (1920 x 1080): undo of one
-// drawing step and of a redraw, each with the repaint it causes, and saving
-// the graph panel as PNG and as SVG.
+// drawing step and of a redraw, each with the repaint it causes, saving
+// the graph panel as PNG and as SVG, and opening the window "Kettenbruch"
+// for N = 10^18.
 #include "shown_window.h"
+#include "shell/continued_fraction_window.h"
 #include "shell/picture_files.h"
 #include "view/graph_picture.h"
 
 #include <QDir>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 namespace {
@@ -51,12 +54,33 @@ void BM_UndoRedraw(benchmark::State& state) {
 }
 BENCHMARK(BM_UndoRedraw)->Unit(benchmark::kMillisecond);
 
+// "Kettenbruch …" for √61 with 10^18 in the field: the text computed,
+// filled in and painted. Closing it again is not timed.
+void BM_ContinuedFractionWindow(benchmark::State& state) {
+    velnorit::bench::ShownWindow window;
+    window.form.controls().vscWurzel->setValue(61);
+    window.form.controls().vscNenner->setValue(1);
+    window.form.cmdKettenbruch_Click();
+    velnorit::shell::ContinuedFractionWindow& fraction = *window.form.continuedFractionWindow();
+    fraction.limitField().setText(QStringLiteral("1000000000000000000"));
+    emit fraction.limitField().returnPressed();
+    for (auto _ : state) {
+        window.form.cmdKettenbruch_Click();
+        QApplication::processEvents();
+        state.PauseTiming();
+        fraction.hide();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ContinuedFractionWindow)->Unit(benchmark::kMillisecond);
+
 void savePicture(benchmark::State& state, const char* name) {
     velnorit::bench::ShownWindow window;
     stroke(window);
     QTemporaryDir folder;
     const QString path = QDir(folder.path()).filePath(QString::fromLatin1(name));
-    const velnorit::view::GraphControls& controls = window.form.graphView().controls();
+    const velnorit::view::FormControls& controls = window.form.graphView().controls();
     const QString title = velnorit::view::worksheetTitle(window.form.graphView().drawnSettings());
     for (auto _ : state) {
         const QString failure = velnorit::shell::writePictureFile(path, controls, title);

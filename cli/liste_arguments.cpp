@@ -4,6 +4,7 @@
 #include "core/version.h"
 
 #include <charconv>
+#include <variant>
 #include <optional>
 
 namespace velnorit::cli {
@@ -55,13 +56,39 @@ std::optional<int> wholeNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
+// "--bis=N" or "--bis" "N": the value of an option that takes one, taken
+// from the arguments; empty when it is missing.
+std::optional<std::string_view> optionValue(std::string_view name, const std::vector<std::string_view>& arguments,
+                                            std::size_t& i) {
+    const std::string_view argument = arguments[i];
+    if (argument.size() > name.size() && argument.substr(0, name.size()) == name && argument[name.size()] == '=')
+        return argument.substr(name.size() + 1);
+    if (i + 1 == arguments.size()) return std::nullopt;
+    return arguments[++i];
+}
+
+bool takesValue(std::string_view argument, std::string_view name) {
+    return argument == name || (argument.substr(0, name.size()) == name && argument.size() > name.size() &&
+                                argument[name.size()] == '=');
+}
+
+std::optional<ListeRequest::Format> formatNamed(std::string_view name) {
+    if (name == "text") return ListeRequest::Format::Text;
+    if (name == "csv") return ListeRequest::Format::Csv;
+    if (name == "json") return ListeRequest::Format::Json;
+    return std::nullopt;
+}
+
 } // namespace
 
 ListeRequest readArguments(const std::vector<std::string_view>& arguments) {
     bool kettenbruch = false;
     bool optionsEnded = false;
+    std::optional<DenominatorLimit> limit;
+    ListeRequest::Format format = ListeRequest::Format::Text;
     std::vector<std::string_view> operands;
-    for (const std::string_view argument : arguments) {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
         if (optionsEnded || !isOption(argument)) {
             operands.push_back(argument);
         } else if (argument == "--") {
@@ -72,6 +99,20 @@ ListeRequest readArguments(const std::vector<std::string_view>& arguments) {
             return only(ListeRequest::Kind::Version);
         } else if (argument == "--kettenbruch") {
             kettenbruch = true;
+        } else if (takesValue(argument, "--bis")) {
+            const std::optional<std::string_view> value = optionValue("--bis", arguments, i);
+            if (!value) return failure("Der Option --bis fehlt die Zahl N (ganze Zahl von 1 bis 10^100).");
+            auto read = readDenominatorLimit(*value);
+            if (const std::string* reason = std::get_if<std::string>(&read))
+                return failure("--bis: " + *reason + ", nicht " + quoted(*value) + ".");
+            limit = std::get<DenominatorLimit>(std::move(read));
+        } else if (takesValue(argument, "--format")) {
+            const std::optional<std::string_view> value = optionValue("--format", arguments, i);
+            const std::optional<ListeRequest::Format> named = value ? formatNamed(*value) : std::nullopt;
+            if (!named)
+                return failure("--format nimmt text, csv oder json" +
+                               (value ? ", nicht " + quoted(*value) : std::string()) + ".");
+            format = *named;
         } else {
             return failure("Unbekannte Option: " + quoted(argument) + ".");
         }
@@ -107,6 +148,8 @@ ListeRequest readArguments(const std::vector<std::string_view>& arguments) {
     ListeRequest request;
     request.kind = ListeRequest::Kind::List;
     request.kettenbruch = kettenbruch;
+    request.limit = std::move(limit);
+    request.format = format;
     request.controls.plusSelected = !minus;
     request.controls.minusSelected = minus;
     request.controls.wurzel = static_cast<Integer>(values[0]);
@@ -134,7 +177,13 @@ std::string helpText() {
            "  --kettenbruch  schreibt vor die Liste den Kettenbruch der Zahl mit seiner\n"
            "                 Periode und die Näherungsbrüche bis zum Nenner 10000, und\n"
            "                 kennzeichnet jede Rekordzeile am Ende mit N (Näherungsbruch)\n"
-           "                 oder Z (Zwischenbruch)\n"
+           "                 oder Z (Zwischenbruch); dazu die kleinste Lösung der\n"
+           "                 Pellschen Gleichung x² - WURZEL·y² = 1 (und = -1)\n"
+           "  --bis N        die Rekorde bis zum Nenner N statt 10000, N eine ganze\n"
+           "                 Zahl von 1 bis 10^100 (als Ziffern geschrieben)\n"
+           "  --format F     text (die Liste wie im Programm), csv (eine Zeile je\n"
+           "                 Rekord: Seite, Zähler, Nenner, m, k, Verbesserung, Art)\n"
+           "                 oder json\n"
            "  -h, --help     zeigt diese Hilfe\n"
            "  --version      zeigt die Versionsnummer\n"
            "  --             beendet die Optionen\n"
@@ -144,7 +193,9 @@ std::string helpText() {
            "\n"
            "Beispiele:\n"
            "  velnorit-liste 5 0 2 +\n"
-           "  velnorit-liste --kettenbruch 5 3 2 -\n";
+           "  velnorit-liste --kettenbruch 5 3 2 -\n"
+           "  velnorit-liste --bis 1000000000000 61 0 1 +\n"
+           "  velnorit-liste --format csv --bis 1000000 2 0 1 > rekorde.csv\n";
 }
 
 std::string versionText() { return std::string("velnorit-liste ") + kProgramVersion + "\n"; }

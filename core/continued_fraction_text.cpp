@@ -30,19 +30,8 @@ std::string digits(Int128 value) {
     return text;
 }
 
-// "= 1.125" or "≈ -0.381966011250" from the value times 10^12, rounded.
 std::string decimalText(bool negative, Int128 scaled, bool exact) {
-    const Int128 unit = powerOfTen(kDecimals);
-    std::string fraction = digits(scaled % unit);
-    fraction.insert(0, kDecimals - fraction.size(), '0');
-    if (exact) {
-        while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
-    }
-    std::string text = exact ? "= " : "≈ ";
-    if (negative && scaled != 0) text += '-';
-    text += digits(scaled / unit);
-    if (!fraction.empty()) text += '.' + fraction;
-    return text;
+    return roundedDecimalText(negative, digits(scaled), exact);
 }
 
 // p/q (q > 0) to 12 decimals, rounding halves away from zero.
@@ -74,12 +63,13 @@ std::string targetLine(const TargetParameters& t) {
     return line + irrationalDecimal(t);
 }
 
-// "a_from, a_from+1, ..." for count terms, cut after kMostTermsShown with "…".
-std::string termList(const ContinuedFraction& fraction, std::size_t from, std::size_t count) {
+// "a_from, a_from+1, ..." for count terms, cut after most terms with "…".
+std::string termList(const ContinuedFraction& fraction, std::size_t from, std::size_t count,
+                     std::size_t most = kMostTermsShown) {
     std::string text;
     for (std::size_t i = 0; i < count; ++i) {
         if (i > 0) text += ", ";
-        if (i == kMostTermsShown) return text + "…";
+        if (i == most) return text + "…";
         text += std::to_string(*fraction.term(from + i));
     }
     return text;
@@ -98,18 +88,39 @@ std::string expansionLine(const ContinuedFraction& fraction) {
     return line + "; " + tail + (shown > kMostTermsShown ? "]" : ", …]");
 }
 
-std::string periodLine(const ContinuedFraction& fraction) {
+std::string periodLine(const ContinuedFraction& fraction, bool wholePeriod) {
     if (fraction.finite()) return "Endlich: das Ziel ist rational.";
-    return "Periode: (" + termList(fraction, fraction.periodStart, fraction.periodLength()) + "), Länge " +
+    const std::size_t most = wholePeriod ? fraction.periodLength() : kMostTermsShown;
+    return "Periode: (" + termList(fraction, fraction.periodStart, fraction.periodLength(), most) + "), Länge " +
            std::to_string(fraction.periodLength()) + ", ab a" + std::to_string(fraction.periodStart);
 }
 
 } // namespace
 
+std::string roundedDecimalText(bool negative, std::string scaledDigits, bool exact) {
+    constexpr std::size_t decimals = kDecimals;
+    if (scaledDigits.size() <= decimals) scaledDigits.insert(0, decimals + 1 - scaledDigits.size(), '0');
+    const std::size_t point = scaledDigits.size() - decimals;
+    std::string fraction = scaledDigits.substr(point);
+    if (exact) {
+        while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+    }
+    std::string text = exact ? "= " : "≈ ";
+    if (negative && scaledDigits.find_first_not_of('0') != std::string::npos) text += '-';
+    text += scaledDigits.substr(0, point);
+    if (!fraction.empty()) text += '.' + fraction;
+    return text;
+}
+
+std::vector<std::string> continuedFractionHeadLines(const TargetParameters& target, bool wholePeriod) {
+    const ContinuedFraction fraction = continuedFractionOf(target);
+    return {targetLine(target), expansionLine(fraction), periodLine(fraction, wholePeriod)};
+}
+
 std::vector<std::string> continuedFractionLines(const TargetParameters& target) {
     const ContinuedFraction fraction = continuedFractionOf(target);
-    std::vector<std::string> lines{targetLine(target), expansionLine(fraction), periodLine(fraction),
-                                   "Näherungsbrüche bis zum Nenner " + std::to_string(kLastDenominator) + ":"};
+    std::vector<std::string> lines = continuedFractionHeadLines(target, false);
+    lines.push_back("Näherungsbrüche bis zum Nenner " + std::to_string(kLastDenominator) + ":");
     for (const Convergent& c : fraction.convergents)
         lines.push_back("  " + std::to_string(c.p) + "/" + std::to_string(c.q) + " " + fractionDecimal(c.p, c.q));
     return lines;

@@ -21,6 +21,15 @@ namespace velnorit {
 // after 30 terms with "…"; the period line then still gives the length.
 std::vector<std::string> continuedFractionLines(const TargetParameters& target);
 
+// The first three of those lines: target, expansion and period, the period
+// whole or, like the expansion, cut after 30 terms.
+std::vector<std::string> continuedFractionHeadLines(const TargetParameters& target, bool wholePeriod);
+
+// "= 1.125" or "≈ -0.381966011250" from the decimal digits of the value's
+// magnitude times 10^12, already rounded: "=" for an exact value (trailing
+// zeros dropped), "≈" for a rounded one.
+std::string roundedDecimalText(bool negative, std::string scaledDigits, bool exact);
+
 // The lines joined by the given line break.
 std::string joinLines(const std::vector<std::string>& lines, const std::string& lineBreak);
 

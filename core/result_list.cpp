@@ -18,21 +18,26 @@ std::string resultListHeader() {
     return header;
 }
 
-void appendRecordLine(std::string& list, const Record& record) {
-    const bool lowerSide = record.side == Side::Lower;
-    if (record.previousSide != record.side) list += kCrLf;
+void appendRecordLine(std::string& list, const RecordLine& line) {
+    if (line.previousSide != line.side) list += kCrLf;
     list += kCrLf;
-    list += lowerSide ? "  >" : "  <";
-    list += strForm(record.n * record.value);
+    list += line.side == Side::Lower ? "  >" : "  <";
+    list += line.numerator;
     list += '/';
-    list += strForm(record.n);
+    list += line.denominator;
     list += "      ";
-    if (record.hasAccuracy) {
+    if (!line.accuracy.empty()) {
         list += " 1/";
-        list += strForm(record.accuracyDenominator);
+        list += line.accuracy;
     }
     list += "   ";
-    list += strForm(record.pellAbsoluteTerm);
+    list += line.pellTerm;
+}
+
+void appendRecordLine(std::string& list, const Record& record) {
+    appendRecordLine(list, {record.side, record.previousSide, strForm(record.n * record.value), strForm(record.n),
+                            record.hasAccuracy ? strForm(record.accuracyDenominator) : std::string(),
+                            strForm(record.pellAbsoluteTerm)});
 }
 
 void appendImprovementStar(std::string& list) { list += " *"; }

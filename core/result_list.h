@@ -18,6 +18,17 @@ std::string resultListHeader();
 // the distance is above 0, and the Pell term.
 void appendRecordLine(std::string& list, const Record& record);
 
+// The same from the Str forms of its numbers; accuracy empty for none.
+struct RecordLine {
+    Side side = Side::Lower;
+    Side previousSide = Side::Lower;
+    std::string numerator;
+    std::string denominator;
+    std::string accuracy;
+    std::string pellTerm;
+};
+void appendRecordLine(std::string& list, const RecordLine& line);
+
 // Appends the star of an absolute improvement to the last record line.
 void appendImprovementStar(std::string& list);
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/window_state.h"
-#include "shell/form_controls.h"
 #include "shell/open_lesson_command.h"
+#include "view/form_controls.h"
 #include "shell/screen_size.h"
 #include "tools/pointer_tools.h"
 #include "tools/undo_history.h"
@@ -12,6 +12,10 @@
 #include <QMainWindow>
 
 class QPrinter;
+
+namespace velnorit::shell {
+class ContinuedFractionWindow;
+}
 
 #include <memory>
 
@@ -31,11 +35,13 @@ public:
     // state before the window is shown. Runs once.
     void Form_Load();
 
-    const FormControls& controls() const { return c_; }
+    const view::FormControls& controls() const { return c_; }
     const WindowState& state() const { return *state_; }
     view::GraphView& graphView() { return *graphView_; }
     tools::PointerTools& pointerTools() { return *pointerTools_; }
     tools::UndoHistory& undoHistory() { return *undoHistory_; }
+    // The window "Kettenbruch", once "Kettenbruch …" has opened it; else null.
+    ContinuedFractionWindow* continuedFractionWindow() { return continuedFractionWindow_; }
 
     // The menu commands and the button "Graphik".
     void cmdEnde_Click();
@@ -98,7 +104,7 @@ private:
     void updateTitle();
 
     std::unique_ptr<WindowState> state_;
-    FormControls c_;
+    view::FormControls c_;
     std::unique_ptr<view::GraphView> graphView_;
     std::unique_ptr<tools::PointerTools> pointerTools_;
     std::unique_ptr<tools::UndoHistory> undoHistory_;
@@ -108,6 +114,7 @@ private:
     view::Lesson savedLesson_;    // the window as last opened or saved
     // Asks whether unsaved changes are to be saved first; false: cancelled.
     bool changesMayGo();
+    ContinuedFractionWindow* continuedFractionWindow_ = nullptr; // a child, made at its first use
 };
 
 } // namespace velnorit::shell

@@ -1,7 +1,5 @@
 #include "shell/messages.h"
 
-#include "core/continued_fraction_text.h"
-
 #include <QStringList>
 
 namespace velnorit::shell {
@@ -31,12 +29,6 @@ QString descriptionMessageText() {
                        QStringLiteral("approximierenden Bruch gelösten Pellschen Gleichung"),
                        QStringLiteral("angegeben (im Feld am Mauszeiger)")}
         .join(kCrLf);
-}
-
-QString continuedFractionMessageTitle() { return QStringLiteral("Kettenbruch"); }
-
-QString continuedFractionMessageText(const TargetParameters& target) {
-    return QString::fromStdString(joinLines(continuedFractionLines(target), kCrLf.toStdString()));
 }
 
 } // namespace velnorit::shell

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "core/continued_fraction.h"
-
 #include <QString>
 
 namespace velnorit::shell {
@@ -11,10 +9,5 @@ QString authorMessageTitle();
 QString authorMessageText();
 QString descriptionMessageTitle();
 QString descriptionMessageText();
-
-// "Extras" > "Kettenbruch …": the lines that velnorit-liste --kettenbruch
-// prints before the list.
-QString continuedFractionMessageTitle();
-QString continuedFractionMessageText(const TargetParameters& target);
 
 } // namespace velnorit::shell

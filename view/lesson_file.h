@@ -42,9 +42,11 @@ struct Lesson {
 inline constexpr int kLessonFormatVersion = 1;
 inline constexpr char kLessonFormatName[] = "velnorit-tafelbild";
 
-// What a lesson file may hold at most; docs/tafelbild-format.md lists the same.
-inline constexpr qint64 kMaxLessonFileBytes = 64LL * 1024 * 1024;
-inline constexpr std::size_t kMaxBoardOps = 1'000'000; // a stroke counts one per segment
+// What a lesson file may hold at most, so that opening one never takes the
+// window more than a fraction of a second; docs/tafelbild-format.md lists the same.
+inline constexpr qint64 kMaxLessonFileBytes = 32LL * 1024 * 1024;
+inline constexpr std::size_t kMaxBoardOps = 250'000;    // a stroke counts one per segment
+inline constexpr std::size_t kMaxBoardEntries = 20'000; // entries of "board" in the file
 inline constexpr float kMaxCoordinate = 1.0e6f;        // |x|, |y|, radius
 inline constexpr int kMaxTextLength = 32767;           // UTF-16 units, as a text box holds
 inline constexpr int kMaxLineWidth = 100;              // pixels

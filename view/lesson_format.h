@@ -13,16 +13,17 @@ namespace velnorit::view::lesson_format {
 struct KindName {
     OpKind kind;
     std::string_view name;
-    int points; // coordinate pairs in "points"
+    int points;   // coordinate pairs of one operation in "points"
+    bool grouped; // consecutive operations of one colour and width share an entry
 };
 
 inline constexpr std::array<KindName, 6> kKindNames{{
-    {OpKind::Line, "line", 2},
-    {OpKind::Box, "box", 2},
-    {OpKind::FilledBox, "filledBox", 2},
-    {OpKind::Circle, "circle", 1},
-    {OpKind::Dot, "dot", 1},
-    {OpKind::Text, "text", 1},
+    {OpKind::Line, "line", 2, true},
+    {OpKind::Box, "box", 2, true},
+    {OpKind::FilledBox, "filledBox", 2, true},
+    {OpKind::Circle, "circle", 1, false},
+    {OpKind::Dot, "dot", 1, true},
+    {OpKind::Text, "text", 1, false},
 }};
 
 // A run of connected pen lines: points p0, p1, ..., pk stand for the lines

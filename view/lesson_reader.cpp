@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cmath>
 
 namespace velnorit::view {
@@ -94,6 +95,11 @@ public:
     explicit BoardReader(std::vector<BoardOp>& board) : board_(board) {}
 
     void read(const QJsonArray& entries) {
+        if (entries.size() > qsizetype(kMaxBoardEntries))
+            refuse(QStringLiteral("Die Tafel hat mehr als %L1 Einträge.").arg(qulonglong(kMaxBoardEntries)));
+        const std::size_t count = countOps(entries);
+        makeRoomFor(count);
+        board_.reserve(count);
         for (qsizetype i = 0; i < entries.size(); ++i) {
             const QString where = QStringLiteral("Tafel, Eintrag %1").arg(i + 1);
             if (!entries[i].isObject()) refuse(QStringLiteral("%1 ist kein Objekt.").arg(where));
@@ -102,6 +108,22 @@ public:
     }
 
 private:
+    // The operations the entries stand for, so that too large a board is
+    // refused before it takes memory; malformed entries are refused later.
+    static std::size_t countOps(const QJsonArray& entries) {
+        std::size_t count = 0;
+        for (const QJsonValue& entry : entries) {
+            const QJsonObject object = entry.toObject();
+            const std::string kind = object.value(u"kind").toString().toStdString();
+            const qsizetype numbers = object.value(u"points").toArray().size();
+            const std::optional<KindName> named = kindNamed(kind);
+            if (kind == kStrokeName) count += std::size_t(std::max<qsizetype>(numbers / 2 - 1, 0));
+            else if (named && named->grouped) count += std::size_t(numbers / (2 * named->points));
+            else ++count;
+        }
+        return count;
+    }
+
     void readEntry(const QJsonObject& entry, const QString& where) {
         const QJsonValue kindValue = required(entry, u"kind", where);
         const std::string kindText = kindValue.toString().toStdString();
@@ -117,21 +139,26 @@ private:
         }
         const std::optional<KindName> kind = kindValue.isString() ? kindNamed(kindText) : std::nullopt;
         if (!kind) refuse(QStringLiteral("%1 ist keine bekannte Art von Zeichnung.").arg(where));
-        if (points.size() != 2 * kind->points)
-            refuse(QStringLiteral("%1: %2 muss %3 Zahlen enthalten.").arg(where, quoted(u"points")).arg(2 * kind->points));
+        const qsizetype per = 2 * kind->points;
+        if (kind->grouped ? points.isEmpty() || points.size() % per != 0 : points.size() != per)
+            refuse(QStringLiteral("%1: %2 muss %3%4 Zahlen enthalten.")
+                       .arg(where, quoted(u"points"), kind->grouped ? QStringLiteral("ein Vielfaches von ") : QString())
+                       .arg(per));
         op.kind = kind->kind;
-        op.x1 = coordinate(points[0], where);
-        op.y1 = coordinate(points[1], where);
-        if (kind->points == 2) {
-            op.x2 = coordinate(points[2], where);
-            op.y2 = coordinate(points[3], where);
-        }
         if (op.kind == OpKind::Circle) {
             op.x2 = coordinate(required(entry, u"radius", where), where);
             if (op.x2 < 0) refuse(QStringLiteral("%1: Der Radius darf nicht negativ sein.").arg(where));
         }
         if (op.kind == OpKind::Text) readText(op, entry, where);
-        add(std::move(op));
+        for (qsizetype i = 0; i < points.size(); i += per) {
+            op.x1 = coordinate(points[i], where);
+            op.y1 = coordinate(points[i + 1], where);
+            if (per == 4) {
+                op.x2 = coordinate(points[i + 2], where);
+                op.y2 = coordinate(points[i + 3], where);
+            }
+            add(op);
+        }
     }
 
     void readText(BoardOp& op, const QJsonObject& entry, const QString& where) {
@@ -165,9 +192,9 @@ private:
             refuse(QStringLiteral("Die Tafel enthält mehr als %L1 Zeichenschritte.").arg(qulonglong(kMaxBoardOps)));
     }
 
-    void add(BoardOp&& op) {
+    void add(const BoardOp& op) {
         makeRoomFor(1);
-        board_.push_back(std::move(op));
+        board_.push_back(op);
     }
 
     std::vector<BoardOp>& board_;
@@ -231,10 +258,47 @@ QString parseFailure(const QJsonParseError& error, qsizetype size) {
     }
 }
 
+// The values a JSON text holds, counted by the separators outside strings: a
+// bound that Qt's parser can be held to, since it takes a good fraction of a
+// microsecond for each value however small.
+struct Separators {
+    std::size_t values = 0;  // ',' '[' '{'
+    std::size_t members = 0; // ':'
+};
+
+Separators separatorsIn(const QByteArray& bytes) {
+    Separators count;
+    bool inString = false;
+    bool escaped = false;
+    for (const char c : bytes) {
+        if (inString) {
+            if (escaped) escaped = false;
+            else if (c == '\\') escaped = true;
+            else if (c == '"') inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == ',' || c == '[' || c == '{') {
+            ++count.values;
+        } else if (c == ':') {
+            ++count.members;
+        }
+    }
+    return count;
+}
+
+bool onlyBlanks(const QByteArray& bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
+}
+
 } // namespace
 
 LessonOrError readLesson(const QByteArray& bytes) {
-    if (bytes.trimmed().isEmpty()) return QStringLiteral("Die Datei ist leer.");
+    if (onlyBlanks(bytes)) return QStringLiteral("Die Datei ist leer.");
+    // An entry of the board has at most seven members and twelve separators
+    // besides those of its points, four numbers per operation at most.
+    const Separators separators = separatorsIn(bytes);
+    if (separators.members > 7 * kMaxBoardEntries + 32 || separators.values > 12 * kMaxBoardEntries + 4 * kMaxBoardOps + 64)
+        return QStringLiteral("Die Datei enthält mehr Werte, als ein Tafelbild haben kann.");
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError) return parseFailure(error, bytes.size());

@@ -90,6 +90,15 @@ bool continuesStroke(const BoardOp& op, const BoardOp& next) {
            sameBits(next.x2, op.x1) && sameBits(next.y2, op.y1);
 }
 
+// The index after the run of connected pen lines that begins at first.
+std::size_t strokeEnd(const std::vector<BoardOp>& board, std::size_t first) {
+    std::size_t end = first + 1;
+    while (end < board.size() && continuesStroke(board[end - 1], board[end])) ++end;
+    return end;
+}
+
+bool sameStyle(const BoardOp& a, const BoardOp& b) { return a.kind == b.kind && a.width == b.width && a.color == b.color; }
+
 void writeOpHead(JsonText& out, std::string_view kind, const BoardOp& op) {
     out.raw("    {").key("kind").string(kind).raw(", ").key("width").integer(op.width);
     out.raw(", ").key("colour").colour(op.color).raw(", ").key("points").raw("[");
@@ -100,23 +109,28 @@ void writePoint(JsonText& out, float x, float y, bool first = false) {
     out.number(x).raw(", ").number(y);
 }
 
-// Writes the operations from first on: one stroke for a run of connected pen
-// lines, else one operation. Returns the index after those written.
+// Writes the operations from first on as one entry: a stroke for a run of
+// connected pen lines, a run of operations of one kind and style (an eraser
+// drag, say), or a single operation. Returns the index after those written.
 std::size_t writeOps(JsonText& out, const std::vector<BoardOp>& board, std::size_t first) {
     const BoardOp& op = board[first];
-    std::size_t last = first;
-    while (last + 1 < board.size() && continuesStroke(board[last], board[last + 1])) ++last;
-    if (last > first) {
+    std::size_t end = strokeEnd(board, first);
+    if (end - first > 1) {
         writeOpHead(out, kStrokeName, op);
         writePoint(out, op.x2, op.y2, true);
-        for (std::size_t i = first; i <= last; ++i) writePoint(out, board[i].x1, board[i].y1);
+        for (std::size_t i = first; i < end; ++i) writePoint(out, board[i].x1, board[i].y1);
         out.raw("]}");
-        return last + 1;
+        return end;
     }
     const KindName& name = nameOf(op.kind);
+    if (name.grouped)
+        while (end < board.size() && sameStyle(board[end], op) && (op.kind != OpKind::Line || strokeEnd(board, end) == end + 1))
+            ++end;
     writeOpHead(out, name.name, op);
-    writePoint(out, op.x1, op.y1, true);
-    if (name.points == 2) writePoint(out, op.x2, op.y2);
+    for (std::size_t i = first; i < end; ++i) {
+        writePoint(out, board[i].x1, board[i].y1, i == first);
+        if (name.points == 2) writePoint(out, board[i].x2, board[i].y2);
+    }
     out.raw("]");
     if (op.kind == OpKind::Circle) out.raw(", ").key("radius").number(op.x2);
     if (op.kind == OpKind::Text) {
@@ -124,7 +138,7 @@ std::size_t writeOps(JsonText& out, const std::vector<BoardOp>& board, std::size
         out.raw(", ").key("text").string(op.text);
     }
     out.raw("}");
-    return first + 1;
+    return end;
 }
 
 } // namespace

@@ -30,7 +30,7 @@ target_sources(velnorit_view PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/text_boxes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/regional_numbers.h
   ${CMAKE_CURRENT_LIST_DIR}/regional_numbers.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/graph_controls.h
+  ${CMAKE_CURRENT_LIST_DIR}/form_controls.h
   ${CMAKE_CURRENT_LIST_DIR}/graph_view.h
   ${CMAKE_CURRENT_LIST_DIR}/parameter_handlers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/view_scales.cpp

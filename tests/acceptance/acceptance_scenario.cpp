@@ -122,12 +122,15 @@ void acceptance(const QString& programPath, const QString& folder, CheckLog& log
     log.check(program.isRunning(), "the program runs on after the message box");
 
     // "Extras" > "Kettenbruch …", the menu's last entry (Up from the opened
-    // menu reaches it), opens the box of the continued fraction.
+    // menu reaches it), opens the window of the continued fraction; Return
+    // in its field N keeps it open, Escape closes it.
     click(items.last().center());
     pressKeys({"Up", "Return"});
-    log.check(!waitForWindowNamed("^Kettenbruch$").isEmpty(), "\"Kettenbruch …\" opens the box \"Kettenbruch\"");
+    log.check(!waitForWindowNamed("^Kettenbruch$").isEmpty(), "\"Kettenbruch …\" opens the window \"Kettenbruch\"");
     pressKeys({"Return"});
-    log.check(waitUntilNoWindowNamed("^Kettenbruch$"), "Return closes the box");
+    log.check(!waitForWindowNamed("^Kettenbruch$").isEmpty(), "Return in the field N keeps the window");
+    pressKeys({"Escape"});
+    log.check(waitUntilNoWindowNamed("^Kettenbruch$"), "Escape closes the window");
 
     endFromMenuAndCheck(program, waitForSettledScreen([](const QImage&) { return true; }, "a quiet screen"), log);
 }

@@ -16,7 +16,8 @@ ProcessResult liste(const std::vector<std::string>& arguments,
     return testing::runProcess(VELNORIT_LISTE_PATH, arguments, output);
 }
 
-const std::string kUsage = "Aufruf: velnorit-liste [--kettenbruch] WURZEL ABS NENNER [+|-]\n";
+const std::string kUsage =
+    "Aufruf: velnorit-liste [--kettenbruch] [--bis N] [--format text|csv|json] WURZEL ABS NENNER [+|-]\n";
 
 TEST(ListeCommand, PrintsTheListOfTheDefaultStartWithLineFeeds) {
     const ProcessResult result = liste({"5", "0", "2", "+"});
@@ -73,6 +74,17 @@ TEST(ListeCommand, RejectsBadInputWithAGermanMessageAndTheUsage) {
         {{"--hel"}, {"Unbekannte Option: »--hel«"}},
         {{"--help=1"}, {"Unbekannte Option: »--help=1«"}},
         {{"--kettenbruch=ja", "5", "0", "2"}, {"Unbekannte Option"}},
+        // The last denominator: a whole number from 1 to 10^100, as digits.
+        {{"--bis", "0", "5", "0", "2"}, {"--bis", "1 bis 10^100", "»0«"}},
+        {{"--bis", "-5", "5", "0", "2"}, {"--bis", "»-5«"}},
+        {{"--bis=1.5", "5", "0", "2"}, {"--bis", "»1.5«"}},
+        {{"--bis", "1e12", "5", "0", "2"}, {"--bis", "»1e12«"}},
+        {{"--bis", "1" + std::string(100, '0') + "1", "5", "0", "2"}, {"--bis", "1 bis 10^100"}},
+        {{"5", "0", "2", "--bis"}, {"--bis", "fehlt"}},
+        {{"--bis=", "5", "0", "2"}, {"--bis", "»«"}},
+        {{"--format", "xml", "5", "0", "2"}, {"--format", "text, csv oder json", "»xml«"}},
+        {{"--format=CSV", "5", "0", "2"}, {"»CSV«"}},
+        {{"5", "0", "2", "--format"}, {"--format"}},
         // After "--" nothing is an option.
         {{"--", "--help", "0", "2"}, {"WURZEL", "»--help«"}},
         // Control characters and escape sequences stay escaped, on one line.
@@ -115,8 +127,9 @@ TEST(ListeCommand, HelpAndVersion) {
         EXPECT_EQ(result.exitStatus, 0);
         EXPECT_EQ(result.standardOutput.substr(0, kUsage.size()), kUsage);
         EXPECT_EQ(result.standardError, "");
-        for (const char* part : {"--kettenbruch", "--version", "0 bis 99", "1 bis 99", "velnorit-liste 5 0 2 +",
-                                 "velnorit-liste --kettenbruch 5 3 2 -"})
+        for (const char* part : {"--kettenbruch", "--version", "--bis N", "--format F", "0 bis 99", "1 bis 99",
+                                 "velnorit-liste 5 0 2 +", "velnorit-liste --kettenbruch 5 3 2 -",
+                                 "velnorit-liste --bis 1000000000000 61 0 1 +"})
             EXPECT_NE(result.standardOutput.find(part), std::string::npos) << part;
     }
     const ProcessResult version = liste({"--version"});
@@ -134,7 +147,10 @@ TEST(ListeCommand, ContinuedFractionBeforeTheMarkedList) {
               "Periode: (8, 2), Länge 2, ab a1\n"
               "Näherungsbrüche bis zum Nenner 10000:\n"
               "  1/1 = 1\n  9/8 = 1.125\n  19/17 ≈ 1.117647058824\n  161/144 ≈ 1.118055555556\n"
-              "  341/305 ≈ 1.118032786885\n  2889/2584 ≈ 1.118034055728\n  6119/5473 ≈ 1.118033985017\n");
+              "  341/305 ≈ 1.118032786885\n  2889/2584 ≈ 1.118034055728\n  6119/5473 ≈ 1.118033985017\n"
+              "Pellsche Gleichung x² - 5·y² = 1: kleinste Lösung x = 9, y = 4\n"
+              "Pellsche Gleichung x² - 5·y² = -1: kleinste Lösung x = 2, y = 1\n"
+              "Rekorde mit k = 1 lösen x² - 5·y² = -1 mit x = 2·p, y = n: 1/1, 19/17, 341/305, 6119/5473\n");
     for (const char* line : {"\n  > 1/ 1       1/ 8    1 * N\n", "\n  < 2/ 1       1/ 1   -11 Z\n",
                              "\n  < 9/ 8       1/ 143   -4 * N\n", "\n  > 10/ 9       1/ 144    5 * Z\n",
                              "\n  > 19/ 17       1/ 2584    1 * N\n", "\n  < 161/ 144       1/ 46367   -4 * N\n",
@@ -149,6 +165,33 @@ TEST(ListeCommand, ContinuedFractionBeforeTheMarkedList) {
     EXPECT_EQ(unmarked, liste({"5", "0", "2", "+"}).standardOutput);
 }
 
+// Up to the window's own last denominator, --bis gives the window's list
+// byte for byte, with or without the continued fraction; beyond it the list
+// goes on in the same form.
+TEST(ListeCommand, BisContinuesTheWindowsList) {
+    for (const std::vector<std::string>& target :
+         {std::vector<std::string>{"5", "0", "2", "+"}, {"61", "0", "1", "+"}, {"4", "0", "1"}, {"2", "5", "1", "-"}}) {
+        for (const bool kettenbruch : {false, true}) {
+            std::vector<std::string> plain = target;
+            if (kettenbruch) plain.insert(plain.begin(), "--kettenbruch");
+            std::vector<std::string> bis = plain;
+            bis.insert(bis.begin(), {"--bis", "10000"});
+            std::vector<std::string> equals = plain;
+            equals.insert(equals.begin(), {"--bis=010000", "--format=text"});
+            const std::string window = liste(plain).standardOutput;
+            EXPECT_EQ(liste(bis).standardOutput, window) << target[0];
+            EXPECT_EQ(liste(equals).standardOutput, window) << target[0];
+        }
+    }
+    const ProcessResult far = liste({"--bis", "1000000000000", "61", "0", "1", "+"});
+    EXPECT_EQ(far.exitStatus, 0);
+    const std::string window = liste({"61", "0", "1", "+"}).standardOutput;
+    EXPECT_EQ(far.standardOutput.substr(0, window.size() - 1), window.substr(0, window.size() - 1));
+    // The smallest solution of x² - 61 y² = 1 is an upper record with k = -1.
+    EXPECT_NE(far.standardOutput.find("\n  < 1766319049/ 226153980       1/ 798920165762330039   -1 *\n"),
+              std::string::npos);
+}
+
 // A failed write is an error however short the output; a reader that has
 // gone ends the command quietly.
 TEST(ListeCommand, WriteErrors) {
@@ -161,6 +204,9 @@ TEST(ListeCommand, WriteErrors) {
         {{"--version"}, testing::StandardOutput::DevFull},
         {{"--help"}, testing::StandardOutput::DevFull},
         {{"--kettenbruch", "5", "0", "2"}, testing::StandardOutput::DevFull},
+        {{"--bis", "1000000000000", "61", "0", "1"}, testing::StandardOutput::DevFull},
+        {{"--format", "csv", "5", "0", "2"}, testing::StandardOutput::DevFull},
+        {{"--format", "json", "--kettenbruch", "5", "0", "2"}, testing::StandardOutput::Closed},
         {{"5", "0", "2", "+"}, testing::StandardOutput::Closed},
         {{"--version"}, testing::StandardOutput::Closed},
     };

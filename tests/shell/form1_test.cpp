@@ -3,12 +3,16 @@
 
 #include "core/result_list.h"
 #include "shell/captioned_frame.h"
+#include "shell/continued_fraction_window.h"
+#include "shell/control_looks.h"
 #include "shell/german_translations.h"
 #include "shell/messages.h"
 #include "view/regional_numbers.h"
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -24,7 +28,7 @@ using shell::Form1;
 class StartedForm : public ::testing::Test {
 protected:
     std::unique_ptr<Form1> form = testing::startedForm();
-    const shell::FormControls& c = form->controls();
+    const view::FormControls& c = form->controls();
     const WindowState& state = form->state();
 };
 
@@ -281,36 +285,80 @@ TEST_F(StartedForm, ShowsQtsTextsInGermanAndKeepsTheFrameColourInTheCaptions) {
     EXPECT_EQ(static_cast<shell::CaptionedFrame*>(c.Frame3)->captionColour(), QColor(0, 0, 192));
 }
 
-// The box reads the target of the last computeTarget, like the pointer
-// readout, and shows what velnorit-liste --kettenbruch prints before the list.
+// The window "Kettenbruch" reads the target of the last computeTarget, like
+// the pointer readout, and shows what velnorit-liste --kettenbruch prints
+// (the period whole), up to the N of its field.
 TEST_F(StartedForm, ShowsTheContinuedFractionOfTheCurrentTarget) {
-    auto commandLines = [](const std::vector<std::string>& arguments) {
-        std::vector<std::string> all{"--kettenbruch"};
-        all.insert(all.end(), arguments.begin(), arguments.end());
-        const std::string out = testing::runProcess(VELNORIT_LISTE_PATH, all).standardOutput;
-        return QString::fromStdString(out.substr(0, out.find("\n\n  Folge")));
+    auto commandLines = [](std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), "--kettenbruch");
+        const std::string out = testing::runProcess(VELNORIT_LISTE_PATH, arguments).standardOutput;
+        return QString::fromStdString(out.substr(0, out.size() - 1)); // without the final line feed
     };
-    auto boxLines = [&] {
-        const testing::MessageBoxSeen box = testing::whileMessageBoxOpen([&] { c.cmdKettenbruch->trigger(); });
-        EXPECT_TRUE(box.shown);
-        EXPECT_EQ(box.title, "Kettenbruch");
-        EXPECT_EQ(box.icon, QMessageBox::Information);
-        EXPECT_EQ(box.buttonCount, 1);
-        return QString(box.text).replace("\r\n", "\n");
+    auto windowText = [&] {
+        c.cmdKettenbruch->trigger();
+        shell::ContinuedFractionWindow* window = form->continuedFractionWindow();
+        EXPECT_TRUE(window && window->isVisible());
+        EXPECT_FALSE(window->isModal());
+        EXPECT_EQ(window->windowTitle(), "Kettenbruch");
+        EXPECT_EQ(window->parent(), form.get());
+        return window ? window->text() : QString();
     };
-    const QString start = boxLines();
+    const QString start = windowText();
     EXPECT_TRUE(start.startsWith("Ziel: (√5 + 0) / 2 ≈ 1.118033988750\nKettenbruch: [1; 8, 2, 8, 2, …]\n")) << start.toStdString();
     EXPECT_EQ(start, commandLines({"5", "0", "2", "+"}));
 
-    // A new Nenner counts at once, before any redraw; so does the sign.
+    // A new Nenner counts at once, before any redraw; so does the sign. The
+    // window stays the same one.
+    shell::ContinuedFractionWindow* window = form->continuedFractionWindow();
     c.vscNenner->setValue(3);
-    EXPECT_EQ(boxLines(), commandLines({"5", "0", "3", "+"}));
+    EXPECT_EQ(windowText(), commandLines({"5", "0", "3", "+"}));
     c.vscAbs->setValue(7);
     c.Option1[1]->setChecked(true);
-    EXPECT_EQ(boxLines(), commandLines({"5", "7", "3", "-"}));
+    EXPECT_EQ(windowText(), commandLines({"5", "7", "3", "-"}));
+    EXPECT_EQ(form->continuedFractionWindow(), window);
+
+    // The field N, as --bis: Return takes it; a bad N is refused with its
+    // reason and leaves the text.
+    struct Limit {
+        const char* typed;
+        bool taken;
+    };
+    QString shown = windowText();
+    for (const Limit& limit : {Limit{"1000000000000", true}, Limit{"0", false}, Limit{"1e18", false},
+                               Limit{"-7", false}, Limit{"1000000000000000000", true}}) {
+        SCOPED_TRACE(limit.typed);
+        window->limitField().setText(limit.typed);
+        QTest::keyClick(&window->limitField(), Qt::Key_Return);
+        EXPECT_TRUE(window->isVisible()) << "Return in the field keeps the window";
+        EXPECT_EQ(window->limitProblem().isEmpty(), limit.taken) << window->limitProblem().toStdString();
+        if (limit.taken) shown = commandLines({"--bis", limit.typed, "5", "7", "3", "-"});
+        EXPECT_EQ(window->text(), shown);
+    }
     c.vscWurzel->setValue(49);
-    EXPECT_EQ(boxLines(), commandLines({"49", "7", "3", "-"}));
-    EXPECT_TRUE(boxLines().contains("Endlich"));
+    EXPECT_TRUE(windowText().contains("Endlich"));
+    EXPECT_TRUE(windowText().contains("nur die triviale Lösung"));
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
+}
+
+// The longest period of all targets stands whole in the window, wrapped,
+// without a horizontal scroll bar.
+TEST_F(StartedForm, ContinuedFractionWindowShowsALongPeriodWhole) {
+    c.vscWurzel->setValue(97);
+    c.vscAbs->setValue(1);
+    c.vscNenner->setValue(97);
+    c.cmdKettenbruch->trigger();
+    shell::ContinuedFractionWindow* window = form->continuedFractionWindow();
+    ASSERT_TRUE(window);
+    const QString period = window->text().split('\n')[2];
+    EXPECT_TRUE(period.endsWith("), Länge 751, ab a2")) << period.toStdString();
+    EXPECT_FALSE(period.contains("…"));
+    auto* text = window->findChild<QPlainTextEdit*>();
+    ASSERT_TRUE(text);
+    EXPECT_EQ(text->lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    EXPECT_FALSE(text->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(text->textInteractionFlags() & Qt::TextSelectableByMouse);
+    EXPECT_EQ(text->font().family(), shell::timesNewRoman(12).family());
 }
 
 TEST_F(StartedForm, ProgrammBeendenEndsTheEventLoopAtOnce) {

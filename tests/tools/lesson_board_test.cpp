@@ -47,7 +47,7 @@ protected:
     // The graph as the screen shows it, without the readout field and the
     // eraser square, which follow the pointer and are no part of a lesson.
     static QImage graphPixels(shell::Form1& form) {
-        const shell::FormControls& c = form.controls();
+        const view::FormControls& c = form.controls();
         c.Text6->setVisible(false);
         c.Shape1->setVisible(false);
         QApplication::processEvents();
