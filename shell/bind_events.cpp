@@ -116,6 +116,9 @@ void Form1::bindEvents() {
 
     connect(c_.cmdUndo, &QAction::triggered, this, guarded([this] { cmdUndo_Click(); }));
     connect(c_.cmdRedo, &QAction::triggered, this, guarded([this] { cmdRedo_Click(); }));
+    connect(c_.cmdOpenLesson, &QAction::triggered, this, guarded([this] { cmdOpenLesson_Click(); }));
+    connect(c_.cmdSaveLesson, &QAction::triggered, this, guarded([this] { cmdSaveLesson_Click(); }));
+    connect(c_.cmdSaveLessonAs, &QAction::triggered, this, guarded([this] { cmdSaveLessonAs_Click(); }));
     connect(c_.cmdSave, &QAction::triggered, this, guarded([this] { cmdSave_Click(); }));
     connect(c_.cmdPrint, &QAction::triggered, this, guarded([this] { cmdPrint_Click(); }));
     for (int index = 0; index < 4; ++index) {

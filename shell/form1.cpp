@@ -43,6 +43,7 @@ void Form1::Form_Load() {
     c_.Picture2[3]->setBackColor(view::rgb(235, 0, 0));
     graphView_->redraw();
     undoHistory_->start();
+    savedLesson_ = collectLesson();
 }
 
 // Ends at once, without asking; nothing is saved.

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "core/window_state.h"
+#include "shell/open_lesson_command.h"
 #include "view/form_controls.h"
 #include "shell/screen_size.h"
 #include "tools/pointer_tools.h"
 #include "tools/undo_history.h"
+#include "view/board_ops.h"
 #include "view/graph_view.h"
 
 #include <QMainWindow>
@@ -64,6 +66,29 @@ public:
     void cmdTool_Click(int index);   // as a click on Option2(index)
     void cmdColour_Click(int index); // as a click on Picture2(index)
 
+    // The window as a lesson file keeps it (lesson_window.cpp): the graph
+    // as last drawn, panned as now, with the board the tools drew on it.
+    view::Lesson collectLesson() const;
+    // The same, its board still a quick copy (for the recovery copy).
+    view::LessonSnapshot lessonSnapshot() const;
+    // Puts a lesson into the window as one step that undo takes back.
+    void applyLesson(const view::Lesson& lesson);
+    WindowChoices windowChoices() const;
+    // Opens a lesson file (lesson_files.cpp); a refused file shows why and
+    // leaves the window as it was.
+    bool openLessonFile(const QString& path);
+    const QString& lessonPath() const { return lessonPath_; }
+    // Writes the lesson through QSaveFile; a failure shows why and returns
+    // false, and an existing file stays as it was.
+    bool saveLessonTo(const QString& path);
+    // Whether the window differs from the lesson last opened or saved (or
+    // from the start).
+    bool hasUnsavedChanges() const { return collectLesson() != savedLesson_; }
+    void cmdOpenLesson_Click();
+    void cmdSaveLesson_Click();
+    void cmdSaveLessonAs_Click();
+    void applyWindowChoices(const WindowChoices& choices);
+
     // Fits the panel and its children to the primary screen, or to a screen
     // of the given size in twips.
     void arrangeWindow();
@@ -76,6 +101,7 @@ private:
     void createControls();
     void applyTabOrder();
     void bindEvents();
+    void updateTitle();
 
     std::unique_ptr<WindowState> state_;
     view::FormControls c_;
@@ -84,6 +110,10 @@ private:
     std::unique_ptr<tools::UndoHistory> undoHistory_;
     ScreenTwips arrangedFor_;     // the screen the window was arranged for
     bool fittedToFrame_ = false; // placed again once framed by a window manager
+    QString lessonPath_;          // the lesson file the board came from or was saved to
+    view::Lesson savedLesson_;    // the window as last opened or saved
+    // Asks whether unsaved changes are to be saved first; false: cancelled.
+    bool changesMayGo();
     ContinuedFractionWindow* continuedFractionWindow_ = nullptr; // a child, made at its first use
 };
 

@@ -49,7 +49,6 @@ public:
     void aboutToRedraw() override;
     void redrawn() override;
 
-private:
     // What the graph shows: the picture of a redraw with these settings (or
     // an empty graph after "Alles"), with what the tools drew on it from
     // operation toolStart on.
@@ -58,6 +57,19 @@ private:
         bool wiped = false;
         view::DrawingSlice toolOps;
     };
+    Sheet currentSheet() const;
+    // The sheet without a copy of its operations, which are those of the
+    // graph's drawing from boardStart on.
+    struct SheetPlace {
+        view::ViewSettings base;
+        bool wiped = false;
+        std::size_t boardStart = 0;
+    };
+    SheetPlace sheetPlace() const { return {base_, wiped_, toolStart_}; }
+    // Brings the sheet back; withSettings also sets the controls to its settings.
+    void restore(const Sheet& sheet, bool withSettings);
+
+private:
     enum class Kind { Tool, Wipe, Redraw };
     struct Step {
         Kind kind = Kind::Tool;
@@ -68,9 +80,7 @@ private:
         std::size_t memoryBytes() const { return sizeof(*this) + ops.memoryBytes() + before.toolOps.memoryBytes(); }
     };
 
-    Sheet currentSheet() const;
     void push(Step step);
-    void restore(const Sheet& sheet, bool withSettings);
     void redrawUnrecorded();
 
     view::GraphView& view_;

@@ -71,7 +71,10 @@ struct FormControls {
     QMenu* Extras = nullptr;
     QAction* cmdUndo = nullptr;   // "Rückgängig"
     QAction* cmdRedo = nullptr;   // "Wiederholen"
-    QAction* cmdSave = nullptr;   // "Bild speichern …"
+    QAction* cmdOpenLesson = nullptr;   // "Tafelbild öffnen …"
+    QAction* cmdSaveLesson = nullptr;   // "Tafelbild speichern"
+    QAction* cmdSaveLessonAs = nullptr; // "Tafelbild speichern unter …"
+    QAction* cmdSave = nullptr;   // "Bild exportieren …"
     QAction* cmdPrint = nullptr;  // "Drucken …"
     std::array<QAction*, 4> cmdTool{};   // selects Option2(index)
     std::array<QAction*, 4> cmdColour{}; // clicks the colour box Picture2(index)

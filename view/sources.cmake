@@ -51,4 +51,6 @@ target_sources(velnorit_view PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/lesson_format.h
   ${CMAKE_CURRENT_LIST_DIR}/lesson_reader.cpp
   ${CMAKE_CURRENT_LIST_DIR}/lesson_writer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/board_ops.h
+  ${CMAKE_CURRENT_LIST_DIR}/board_ops.cpp
 )

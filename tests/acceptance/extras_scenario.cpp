@@ -114,10 +114,10 @@ void extras(const QString& programPath, const QString& folder, CheckLog& log) {
     log.check(lineDrawnIn(undone, kPenBlue, strokeStart, strokeEnd), "\"Rückgängig\" from the menu undoes one step");
     saveScreenshot(undone, folder + "/velnorit-extras.png");
 
-    // "Bild speichern …": the dialog proposes the name from the parameters.
-    pressKeys({"ctrl+s"});
+    // "Bild exportieren …": the dialog proposes the name from the parameters.
+    pressKeys({"ctrl+e"});
     const bool dialog = !waitForWindowNamed("^Bild speichern$").isEmpty();
-    if (!log.check(dialog, "Strg+S opens the dialog \"Bild speichern\"")) return;
+    if (!log.check(dialog, "Strg+E opens the dialog \"Bild speichern\"")) return;
     pressKeys({"Return"});
     log.check(waitUntilNoWindowNamed("^Bild speichern$"), "Return saves and closes the dialog");
     const QString saved = home + "/velnorit-W5-A0-N2-plus.png";

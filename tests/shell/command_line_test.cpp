@@ -1,8 +1,10 @@
-// The window program's command line: --help and --version, everything else
-// refused, Qt's own options included; without a display a German message.
+// The window program's command line: --help, --version and one lesson file,
+// everything else refused, Qt's own options included; without a display a
+// German message.
 #include "../support/run_process.h"
 
 #include "core/version.h"
+#include "shell/command_line.h"
 
 #include <gtest/gtest.h>
 
@@ -26,8 +28,10 @@ TEST(WindowCommandLine, AnswersHelpAndVersionInGerman) {
     const ProcessResult help = velnorit({"--help"});
     EXPECT_EQ(help.exitStatus, 0);
     EXPECT_EQ(help.standardError, "");
-    EXPECT_EQ(help.standardOutput.rfind("Aufruf: velnorit [--help | --version]\n", 0), 0u) << help.standardOutput;
+    EXPECT_EQ(help.standardOutput.rfind("Aufruf: velnorit [--help | --version | [--] DATEI]\n", 0), 0u)
+        << help.standardOutput;
     EXPECT_NE(help.standardOutput.find("zeigt die Version"), std::string::npos);
+    EXPECT_NE(help.standardOutput.find("öffnet das Tafelbild DATEI"), std::string::npos);
 
     const ProcessResult version = velnorit({"--version"});
     EXPECT_EQ(version.exitStatus, 0);
@@ -36,16 +40,43 @@ TEST(WindowCommandLine, AnswersHelpAndVersionInGerman) {
 
 // Qt's options are arguments like any other; none opens a window.
 TEST(WindowCommandLine, RefusesEveryOtherArgumentWithOneGermanLine) {
-    const std::vector<std::vector<std::string>> refused = {
-        {"-reverse"}, {"-platform", "offscreen"}, {"-style", "Windows"}, {"datei.txt"}, {"--help", "--version"},
-        {"--versio"}};
-    for (const std::vector<std::string>& arguments : refused) {
-        const ProcessResult result = velnorit(arguments);
-        EXPECT_EQ(result.exitStatus, 2) << arguments[0];
-        EXPECT_EQ(result.standardOutput, "") << arguments[0];
+    struct Case {
+        std::vector<std::string> arguments;
+        std::string named; // what the line names
+    };
+    const std::vector<Case> refused = {
+        {{"-reverse"}, "unbekanntes Argument \u201e-reverse\u201c"},
+        {{"-platform", "offscreen"}, "unbekanntes Argument \u201e-platform\u201c"},
+        {{"-style", "Windows"}, "unbekanntes Argument \u201e-style\u201c"},
+        {{"--help", "--version"}, "unbekanntes Argument \u201e--help\u201c"},
+        {{"--versio"}, "unbekanntes Argument \u201e--versio\u201c"},
+        {{"a.velnorit", "b.velnorit"}, "\u201eb.velnorit\u201c, es kann nur eine Datei"},
+        {{"--", "a.velnorit", "-b"}, "\u201e-b\u201c, es kann nur eine Datei"},
+        {{"--"}, "fehlt die Datei"},
+        {{""}, "der Dateiname ist leer"},
+    };
+    for (const Case& c : refused) {
+        const ProcessResult result = velnorit(c.arguments);
+        EXPECT_EQ(result.exitStatus, 2) << c.named;
+        EXPECT_EQ(result.standardOutput, "") << c.named;
         EXPECT_EQ(lineCount(result.standardError), 1u) << result.standardError;
-        EXPECT_NE(result.standardError.find("unbekanntes Argument \u201e" + arguments[0] + "\u201c"), std::string::npos)
-            << result.standardError;
+        EXPECT_NE(result.standardError.find(c.named), std::string::npos) << result.standardError;
+    }
+}
+
+// One file, also one whose name starts with a dash after "--", is opened.
+TEST(WindowCommandLine, TakesOneLessonFile) {
+    const std::vector<std::pair<std::vector<const char*>, std::string>> accepted = {
+        {{"velnorit"}, ""},
+        {{"velnorit", "stunde.velnorit"}, "stunde.velnorit"},
+        {{"velnorit", "/tmp/mit Leerzeichen.velnorit"}, "/tmp/mit Leerzeichen.velnorit"},
+        {{"velnorit", "--", "-stunde.velnorit"}, "-stunde.velnorit"},
+        {{"velnorit", "--", "--help"}, "--help"},
+    };
+    for (const auto& [argv, file] : accepted) {
+        const shell::CommandLineRequest request = shell::readCommandLine(static_cast<int>(argv.size()), argv.data());
+        EXPECT_EQ(request.kind, shell::CommandLineRequest::Kind::OpenWindow) << file;
+        EXPECT_EQ(request.file, file);
     }
 }
 

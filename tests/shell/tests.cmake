@@ -8,6 +8,7 @@ velnorit_widget_test(shell_tests
     ${CMAKE_CURRENT_LIST_DIR}/layout_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/runtime_error_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picture_files_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/recovery_copies_test.cpp
     ${PROJECT_SOURCE_DIR}/tests/support/run_process.cpp
   LIBRARIES velnorit_shell)
 target_compile_definitions(shell_tests PRIVATE VELNORIT_LISTE_PATH="$<TARGET_FILE:velnorit-liste>")
@@ -23,6 +24,6 @@ velnorit_test(shell_command_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/command_line_test.cpp
     ${PROJECT_SOURCE_DIR}/tests/support/run_process.cpp
-  LIBRARIES velnorit_core GTest::gtest_main)
+  LIBRARIES velnorit_shell GTest::gtest_main)
 target_compile_definitions(shell_command_tests PRIVATE VELNORIT_PROGRAM_PATH="$<TARGET_FILE:velnorit>")
 add_dependencies(shell_command_tests velnorit)

@@ -6,4 +6,5 @@ velnorit_widget_test(tools_tests
     ${CMAKE_CURRENT_LIST_DIR}/blackboard_tools_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/slope_tool_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/undo_history_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/lesson_board_test.cpp
   LIBRARIES velnorit_shell)

@@ -1,0 +1,252 @@
+// The window as a lesson: what is collected from it, and putting a lesson
+// into another window gives the same graph, pixel for pixel at the same
+// size and on the same denominators at another.
+#include "../support/form_fixture.h"
+#include "tools_window.h"
+
+#include "shell/screen_size.h"
+#include "view/lesson_file.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QImage>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace velnorit {
+namespace {
+
+using testing::ToolsWindow;
+
+class LessonBoard : public ToolsWindow {
+protected:
+    QPoint near(double dx, double dy) const { return pixelAt(6 + dx, target() + dy); }
+    void stroke(QPoint from, QPoint to) {
+        press(from);
+        move((from + to) / 2);
+        move(to);
+        release(to);
+    }
+    // Each tool once, in the given colour box.
+    void drawWithEveryTool(int colour) {
+        form().cmdColour_Click(colour);
+        for (int tool : {1, 0, 2, 3}) {
+            chooseTool(tool);
+            stroke(near(tool, 0.02 * tool), near(tool + 9, 0.05));
+        }
+    }
+
+    // The graph as the screen shows it, without the readout field and the
+    // eraser square, which follow the pointer and are no part of a lesson.
+    static QImage graphPixels(shell::Form1& form) {
+        const view::FormControls& c = form.controls();
+        c.Text6->setVisible(false);
+        c.Shape1->setVisible(false);
+        QApplication::processEvents();
+        return c.picGraph->grab().toImage();
+    }
+};
+
+// What a file brings back: the lesson written and read again.
+view::Lesson throughAFile(const view::Lesson& lesson) {
+    const view::LessonOrError read = view::readLesson(view::writeLesson(lesson));
+    if (const auto* reason = std::get_if<QString>(&read)) ADD_FAILURE() << reason->toStdString();
+    return std::holds_alternative<view::Lesson>(read) ? std::get<view::Lesson>(read) : view::Lesson{};
+}
+
+// A table of window states: each is collected, written and read, put into a
+// freshly started window, collected there again and compared with what the
+// first showed.
+TEST_F(LessonBoard, AnotherWindowGivenTheLessonShowsTheSameGraph) {
+    struct State {
+        const char* name;
+        std::function<void()> make;
+    };
+    const std::vector<State> states = {
+        {"as started", [] {}},
+        {"every tool, yellow, with a marker text of umlauts",
+         [this] {
+             c().Text3->setText(QStringLiteral("ä½"));
+             drawWithEveryTool(2);
+         }},
+        {"another target, sign, zoom, window and pan, list hidden",
+         [this] {
+             setParameters(7, 3, 5);
+             c().Option1[1]->click();
+             c().vscMaßstab->setValue(9);
+             c().vscMassX->setValue(2);
+             drawWithEveryTool(0);
+             c().hscn->setValue(120);
+             form().cmdAusblenden_Click();
+             chooseTool(0);
+         }},
+        {"drawn on a wiped graph",
+         [this] {
+             drawWithEveryTool(3);
+             form().cmdAlles_Click();
+             drawWithEveryTool(1);
+         }},
+        {"a parameter moved after the last redraw",
+         [this] {
+             drawWithEveryTool(1);
+             c().vscWurzel->setValue(11);
+         }},
+    };
+    for (const State& s : states) {
+        SCOPED_TRACE(s.name);
+        s.make();
+        const view::Lesson lesson = form().collectLesson();
+        const QImage shown = graphPixels(form());
+
+        std::unique_ptr<shell::Form1> other = testing::startedForm();
+        other->applyLesson(throughAFile(lesson));
+        EXPECT_EQ(other->collectLesson(), lesson);
+        EXPECT_EQ(other->windowChoices(), form().windowChoices());
+        EXPECT_EQ(other->controls().hscn->value(), c().hscn->value());
+        EXPECT_EQ(other->controls().Text5->crLfText(), c().Text5->crLfText());
+        EXPECT_TRUE(graphPixels(*other) == shown);
+    }
+}
+
+// The board is kept in the graph's units: at another screen size every
+// operation stands on the same denominators and values, mapped to pixels
+// by the graph of that screen.
+TEST_F(LessonBoard, AtAnotherScreenSizeTheBoardStandsOnTheSameDenominators) {
+    form().arrangeWindow(shell::ScreenTwips{1920 * 15, 1080 * 15});
+    form().cmdZeichnen_Click();
+    const std::size_t plot = opCount();
+    drawWithEveryTool(3);
+    const view::Lesson lesson = form().collectLesson();
+    ASSERT_GT(lesson.board.size(), 8u);
+
+    std::unique_ptr<shell::Form1> other = testing::startedForm();
+    other->arrangeWindow(shell::ScreenTwips{1280 * 15, 800 * 15});
+    other->applyLesson(throughAFile(lesson));
+    const view::DrawingSurface& there = *other->controls().picGraph;
+    ASSERT_NE(there.width(), graph().width());
+    ASSERT_EQ(there.drawing().size(), plot + lesson.board.size()) << "the same plot, then the board";
+    const view::SurfaceTransform mapping = there.drawing().transform(0);
+    for (std::size_t i = 0; i < lesson.board.size(); ++i) {
+        const view::DrawOp& op = there.drawing()[plot + i];
+        EXPECT_EQ(op.x1, lesson.board[i].x1);
+        EXPECT_EQ(op.y1, lesson.board[i].y1);
+        EXPECT_EQ(op.x2, lesson.board[i].x2);
+        EXPECT_TRUE(there.drawing().transform(plot + i) == mapping) << i;
+    }
+    EXPECT_FALSE(mapping == graph().drawing().transform(0));
+}
+
+// Every refused file is named with the reason, and the window stays exactly
+// as it was: its lesson, its graph's pixels, its title.
+TEST_F(LessonBoard, ARefusedFileIsNamedWithItsReasonAndChangesNothing) {
+    drawWithEveryTool(2);
+    const QByteArray good = view::writeLesson(form().collectLesson());
+    QByteArray newer = good;
+    newer.replace("\"version\": 1", "\"version\": 2");
+    QByteArray outOfRange = good;
+    outOfRange.replace("\"nenner\": 2", "\"nenner\": 0");
+    QByteArray notANumber = good;
+    notANumber.replace("\"zoom\": 3", "\"zoom\": NaN");
+    ASSERT_NE(newer, good);
+    ASSERT_NE(outOfRange, good);
+    ASSERT_NE(notANumber, good);
+
+    QTemporaryDir dir;
+    const auto file = [&dir](const char* name, const QByteArray& bytes) {
+        QFile out(dir.filePath(QString::fromUtf8(name)));
+        EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+        return out.fileName();
+    };
+    const QString locked = file("gesperrt.velnorit", good);
+    QFile::setPermissions(locked, QFileDevice::WriteOwner);
+    const bool permissionsCount = !QFile(locked).open(QIODevice::ReadOnly); // not when run as root
+
+    struct Refused {
+        QString path;
+        const char* what;
+    };
+    std::vector<Refused> refused = {
+        {file("halb.velnorit", good.left(good.size() / 2)), "a truncated file"},
+        {file("fremd.velnorit", "PNG\r\n kein Tafelbild"), "not this format"},
+        {file("neuer.velnorit", newer), "a newer format version"},
+        {file("bereich.velnorit", outOfRange), "a value outside its control's range"},
+        {file("nan.velnorit", notANumber), "NaN"},
+        {file("leer.velnorit", {}), "an empty file"},
+        {dir.path(), "a folder"},
+        {dir.filePath("fehlt.velnorit"), "a missing file"},
+    };
+    if (permissionsCount) refused.push_back({locked, "no permission to read"});
+    for (const Refused& r : refused) {
+        SCOPED_TRACE(r.what);
+        const view::Lesson before = form().collectLesson();
+        const QImage pixels = graphPixels(form());
+        const QString title = form().windowTitle();
+        bool opened = true;
+        const testing::MessageBoxSeen seen = testing::whileMessageBoxOpen([&] { opened = form().openLessonFile(r.path); });
+        EXPECT_FALSE(opened);
+        ASSERT_TRUE(seen.shown);
+        EXPECT_EQ(seen.title, "Tafelbild öffnen");
+        EXPECT_TRUE(seen.text.startsWith("Das Tafelbild konnte nicht geöffnet werden.\n\nDatei: " + r.path + "\nGrund: "))
+            << seen.text.toStdString();
+        EXPECT_GT(seen.text.size() - seen.text.indexOf("Grund: "), 12) << "a reason is given";
+        EXPECT_EQ(form().collectLesson(), before);
+        EXPECT_TRUE(graphPixels(form()) == pixels);
+        EXPECT_EQ(form().windowTitle(), title);
+    }
+}
+
+// Saving: the file reads back as the window; a folder without write
+// permission, a full disk and a vanished folder are reported, and a file
+// already there keeps its bytes.
+TEST_F(LessonBoard, SavesTheWindowAndReportsAFailedSaveKeepingTheOldFile) {
+    drawWithEveryTool(0);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("stunde.velnorit");
+    ASSERT_TRUE(form().saveLessonTo(path));
+    EXPECT_EQ(form().lessonPath(), path);
+    EXPECT_FALSE(form().hasUnsavedChanges());
+    EXPECT_EQ(form().windowTitle(), "Rationale Velnorit – stunde.velnorit");
+    const view::LessonOrError read = view::readLessonFile(path);
+    ASSERT_TRUE(std::holds_alternative<view::Lesson>(read));
+    EXPECT_EQ(std::get<view::Lesson>(read), form().collectLesson());
+
+    drawWithEveryTool(3);
+    EXPECT_TRUE(form().hasUnsavedChanges());
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    const QByteArray before = kept.readAll();
+    kept.close();
+    const QString gone = dir.filePath("weg");
+    ASSERT_TRUE(QDir().mkpath(gone));
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const bool permissionsCount = !QFile(dir.filePath("probe")).open(QIODevice::WriteOnly); // not as root
+    std::vector<std::pair<QString, const char*>> failing = {{"/dev/full", "a full disk"},
+                                                            {gone + "/sub/x.velnorit", "a vanished folder"}};
+    if (permissionsCount) failing.push_back({path, "a read-only folder"});
+    QDir(gone).removeRecursively();
+    for (const auto& [target, what] : failing) {
+        SCOPED_TRACE(what);
+        bool saved = true;
+        const testing::MessageBoxSeen seen = testing::whileMessageBoxOpen([&] { saved = form().saveLessonTo(target); });
+        EXPECT_FALSE(saved);
+        ASSERT_TRUE(seen.shown);
+        EXPECT_TRUE(seen.text.startsWith("Das Tafelbild konnte nicht gespeichert werden.\n\nDatei: ")) << seen.text.toStdString();
+        EXPECT_TRUE(form().hasUnsavedChanges());
+    }
+    EXPECT_FALSE(QFileInfo("/dev/full").isFile()) << "the device was replaced";
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), before);
+}
+
+} // namespace
+} // namespace velnorit
