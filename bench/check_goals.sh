@@ -3,7 +3,9 @@
 # scan with the record list 1 ms, redraw 10 ms, repaint of the visible graph
 # 5 ms, pointer move 1 ms (with the readout; also a free-hand segment),
 # start-up 400 ms, undo of a drawing step and of a redraw 16 ms (one frame),
-# saving the panel as PNG or SVG 300 ms, the records of velnorit-liste
+# saving the panel as PNG or SVG 300 ms, saving and opening a lesson of 300
+# strokes of 200 points 50 ms each in a file of at most 2 MB, opening the
+# largest board a lesson file may hold 500 ms, the records of velnorit-liste
 # --bis 10^18 1 ms and --bis 10^100 20 ms, the window "Kettenbruch" for
 # N = 10^18 50 ms.
 # Not part of the tests: the build machines are shared and noisy.
@@ -23,7 +25,30 @@ median_ms() {
       }'
 }
 
+# counter PROGRAM BENCHMARK_NAME COUNTER: the median of a user counter.
+counter() {
+  "$build/bench/$1" --benchmark_filter="^$2\$" --benchmark_repetitions=3 \
+    --benchmark_report_aggregates_only=true --benchmark_format=csv 2>/dev/null |
+    awk -F, -v name="\"$2_median\"" -v counter="\"$3\"" '
+      NR == 1 { for (i = 1; i <= NF; i++) if ($i == counter) column = i }
+      $1 == name && column { printf "%.0f\n", $column }'
+}
+
 failed=0
+check_at_most() { # PROGRAM BENCHMARK COUNTER LIMIT
+  local value
+  value=$(counter "$1" "$2" "$3")
+  if [ -z "$value" ]; then
+    echo "FEHLT   $2 $3 ($1)"
+    failed=1
+  elif [ "$value" -gt "$4" ]; then
+    echo "ZU GROSS $2 $3: $value (höchstens $4)"
+    failed=1
+  else
+    echo "ok      $2 $3: $value (höchstens $4)"
+  fi
+}
+
 check() { # PROGRAM BENCHMARK GOAL_MS
   local median
   median=$(median_ms "$1" "$2")
@@ -52,5 +77,9 @@ check extras_bench 'BM_UndoRedraw' 16
 check extras_bench 'BM_SavePng' 300
 check extras_bench 'BM_SaveSvg' 300
 check extras_bench 'BM_ContinuedFractionWindow' 50
+check lesson_file_bench 'BM_SaveLesson' 50
+check lesson_file_bench 'BM_OpenLesson' 50
+check lesson_file_bench 'BM_OpenLargestBoard' 500
+check_at_most lesson_file_bench 'BM_SaveLesson' bytes 2000000
 check startup_bench 'startProgram/iterations:10/repeats:5' 400
 exit $failed

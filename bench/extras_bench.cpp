@@ -80,7 +80,7 @@ void savePicture(benchmark::State& state, const char* name) {
     stroke(window);
     QTemporaryDir folder;
     const QString path = QDir(folder.path()).filePath(QString::fromLatin1(name));
-    const velnorit::view::GraphControls& controls = window.form.graphView().controls();
+    const velnorit::view::FormControls& controls = window.form.graphView().controls();
     const QString title = velnorit::view::worksheetTitle(window.form.graphView().drawnSettings());
     for (auto _ : state) {
         const QString failure = velnorit::shell::writePictureFile(path, controls, title);

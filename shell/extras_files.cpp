@@ -53,7 +53,7 @@ void Form1::cmdSave_Click() {
 }
 
 bool Form1::savePictureTo(const QString& path) {
-    const view::GraphControls& controls = graphView_->controls();
+    const view::FormControls& controls = graphView_->controls();
     const QString reason =
         writePictureFile(path, controls, view::worksheetTitle(graphView_->drawnSettings()));
     if (reason.isEmpty()) return true;
@@ -75,7 +75,7 @@ void Form1::cmdPrint_Click() {
 }
 
 void Form1::printTo(QPrinter& printer) {
-    const view::GraphControls& controls = graphView_->controls();
+    const view::FormControls& controls = graphView_->controls();
     printWorksheet(printer, controls, view::worksheetTitle(graphView_->drawnSettings()));
 }
 

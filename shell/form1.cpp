@@ -11,38 +11,6 @@ namespace velnorit::shell {
 
 namespace {
 
-view::GraphControls graphControlsOf(const FormControls& c) {
-    view::GraphControls g;
-    g.option1 = c.Option1;
-    g.vscWurzel = c.vscWurzel;
-    g.vscAbs = c.vscAbs;
-    g.vscNenner = c.vscNenner;
-    g.txtWurzel = c.txtWurzel;
-    g.txtAbs = c.txtAbs;
-    g.txtNenner = c.txtNenner;
-    g.text1 = c.Text1;
-    g.vscMaßstab = c.vscMaßstab;
-    g.vscMassX = c.vscMassX;
-    g.hscn = c.hscn;
-    g.text5 = c.Text5;
-    g.picContainer = c.picContainer;
-    g.picGraph = c.picGraph;
-    g.picLegende = c.picLegende;
-    return g;
-}
-
-tools::ToolControls toolControlsOf(const FormControls& c) {
-    tools::ToolControls t;
-    t.text6 = c.Text6;
-    t.text2 = c.Text2;
-    t.text3 = c.Text3;
-    t.option2 = c.Option2;
-    t.picture2 = c.Picture2;
-    t.line5 = c.Line5;
-    t.shape1 = c.Shape1;
-    return t;
-}
-
 void showInformation(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
     box.exec();
@@ -53,8 +21,8 @@ void showInformation(QWidget* parent, const QString& title, const QString& text)
 Form1::Form1() : state_(std::make_unique<WindowState>()) {
     createControls();
     applyTabOrder();
-    graphView_ = std::make_unique<view::GraphView>(*state_, graphControlsOf(c_));
-    pointerTools_ = std::make_unique<tools::PointerTools>(*state_, graphControlsOf(c_), toolControlsOf(c_));
+    graphView_ = std::make_unique<view::GraphView>(*state_, c_);
+    pointerTools_ = std::make_unique<tools::PointerTools>(*state_, c_);
     undoHistory_ = std::make_unique<tools::UndoHistory>(*graphView_, *c_.picGraph);
     bindEvents();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/window_state.h"
-#include "shell/form_controls.h"
+#include "view/form_controls.h"
 #include "shell/screen_size.h"
 #include "tools/pointer_tools.h"
 #include "tools/undo_history.h"
@@ -33,7 +33,7 @@ public:
     // state before the window is shown. Runs once.
     void Form_Load();
 
-    const FormControls& controls() const { return c_; }
+    const view::FormControls& controls() const { return c_; }
     const WindowState& state() const { return *state_; }
     view::GraphView& graphView() { return *graphView_; }
     tools::PointerTools& pointerTools() { return *pointerTools_; }
@@ -78,7 +78,7 @@ private:
     void bindEvents();
 
     std::unique_ptr<WindowState> state_;
-    FormControls c_;
+    view::FormControls c_;
     std::unique_ptr<view::GraphView> graphView_;
     std::unique_ptr<tools::PointerTools> pointerTools_;
     std::unique_ptr<tools::UndoHistory> undoHistory_;

@@ -21,9 +21,9 @@ constexpr int kPngQuality = 80; // Qt maps it to zlib level 1
 // The worksheet is landscape: the panel is wider than high.
 const QPageLayout kWorksheetPage(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF());
 
-int screenDpi(const view::GraphControls& controls) { return controls.picContainer->logicalDpiY(); }
+int screenDpi(const view::FormControls& controls) { return controls.picContainer->logicalDpiY(); }
 
-bool writePng(QSaveFile& file, const view::GraphControls& controls) {
+bool writePng(QSaveFile& file, const view::FormControls& controls) {
     const double density = kPngDensity * controls.picContainer->devicePixelRatioF();
     const QSize panel = view::graphPanelSize(controls);
     QImage image(panel * density, QImage::Format_RGB32);
@@ -37,7 +37,7 @@ bool writePng(QSaveFile& file, const view::GraphControls& controls) {
     return image.save(&file, "PNG", kPngQuality);
 }
 
-bool writeSvg(QSaveFile& file, const view::GraphControls& controls, const QString& title) {
+bool writeSvg(QSaveFile& file, const view::FormControls& controls, const QString& title) {
     const QSize panel = view::graphPanelSize(controls);
     QSvgGenerator svg;
     svg.setOutputDevice(&file);
@@ -51,7 +51,7 @@ bool writeSvg(QSaveFile& file, const view::GraphControls& controls, const QStrin
     return painter.end();
 }
 
-bool writePdf(QSaveFile& file, const view::GraphControls& controls, const QString& title) {
+bool writePdf(QSaveFile& file, const view::FormControls& controls, const QString& title) {
     QPdfWriter pdf(&file);
     pdf.setResolution(screenDpi(controls));
     pdf.setPageLayout(kWorksheetPage);
@@ -69,7 +69,7 @@ PictureFormat pictureFormatOf(const QString& path) {
     return PictureFormat::Png;
 }
 
-QString writePictureFile(const QString& path, const view::GraphControls& controls, const QString& title) {
+QString writePictureFile(const QString& path, const view::FormControls& controls, const QString& title) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
     bool written = false;
@@ -100,7 +100,7 @@ void prepareWorksheetPrinter(QPrinter& printer) {
     printer.setPageLayout(kWorksheetPage);
 }
 
-void printWorksheet(QPrinter& printer, const view::GraphControls& controls, const QString& title) {
+void printWorksheet(QPrinter& printer, const view::FormControls& controls, const QString& title) {
     printer.setDocName(title);
     view::paintWorksheet(printer, controls, title);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/graph_controls.h"
+#include "view/form_controls.h"
 
 #include <QString>
 
@@ -16,13 +16,13 @@ PictureFormat pictureFormatOf(const QString& path); // PNG unless .svg or .pdf
 // or PDF worksheet. The file is written under a temporary name and renamed
 // when complete, so that it is either whole or not there at all. Returns an
 // empty text on success, otherwise the reason.
-QString writePictureFile(const QString& path, const view::GraphControls& controls, const QString& title);
+QString writePictureFile(const QString& path, const view::FormControls& controls, const QString& title);
 
 // Sets a printer to the worksheet's page (A4 landscape, the whole sheet,
 // as the PDF file has it), before the print dialog lets the user change it.
 void prepareWorksheetPrinter(QPrinter& printer);
 
 // The worksheet on a printer, as in the PDF file.
-void printWorksheet(QPrinter& printer, const view::GraphControls& controls, const QString& title);
+void printWorksheet(QPrinter& printer, const view::FormControls& controls, const QString& title);
 
 } // namespace velnorit::shell

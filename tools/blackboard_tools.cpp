@@ -15,12 +15,12 @@ constexpr float kGraphFontSize = 10;
 
 } // namespace
 
-void PointerTools::showEraser() { tools_.shape1->setVisible(true); }
+void PointerTools::showEraser() { c_.Shape1->setVisible(true); }
 
 // Centred across the pointer, its lower edge at the pointer (y grows upwards,
 // so the top edge lies one square height above).
 void PointerTools::placeEraser(float x, float y) {
-    view::SurfaceRectangle& square = *tools_.shape1;
+    view::SurfaceRectangle& square = *c_.Shape1;
     square.setLeft(x - square.width() / 2);
     square.setTop(y + square.height());
 }
@@ -28,7 +28,7 @@ void PointerTools::placeEraser(float x, float y) {
 // Fills exactly the square, in the graph's own background colour whatever pen
 // colour is chosen.
 void PointerTools::eraseUnderSquare() {
-    const view::SurfaceRectangle& square = *tools_.shape1;
+    const view::SurfaceRectangle& square = *c_.Shape1;
     const float left = square.left();
     const float top = square.top();
     graph().line(left, top, left + square.width(), top - square.height(), graph().backColor(),

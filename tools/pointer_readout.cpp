@@ -57,7 +57,7 @@ ReadoutTexts readoutTexts(double numerator, float denominator, const ReadoutPara
 void PointerTools::readout(float x, float y, int sign) {
     if (!(valueOf(state_.nStart) < x && x <= kLastDenominator)) return;
 
-    view::MultiLineBox& field = *tools_.text6;
+    view::MultiLineBox& field = *c_.Text6;
     field.setVisible(true);
     graph().setChildLeft(&field, single(x + 0.5));
     graph().setChildTop(&field, single(y - 0.0009 * state_.yScale));
@@ -76,13 +76,13 @@ void PointerTools::readout(float x, float y, int sign) {
 
     ReadoutParameters parameters;
     parameters.target = target;
-    parameters.wurzel = graph_.vscWurzel->value();
-    parameters.abs = graph_.vscAbs->value();
-    parameters.nenner = graph_.vscNenner->value();
+    parameters.wurzel = c_.vscWurzel->value();
+    parameters.abs = c_.vscAbs->value();
+    parameters.nenner = c_.vscNenner->value();
     parameters.sign = sign;
     const ReadoutTexts texts = readoutTexts(p, q, parameters);
     field.setCrLfText(texts.field);
-    tools_.text2->setCrLfText(texts.accuracy);
+    c_.Text2->setCrLfText(texts.accuracy);
 }
 
 } // namespace velnorit::tools

@@ -6,16 +6,16 @@
 
 namespace velnorit::tools {
 
-PointerTools::PointerTools(WindowState& state, const view::GraphControls& graph, const ToolControls& tools)
-    : state_(state), graph_(graph), tools_(tools) {}
+PointerTools::PointerTools(WindowState& state, const view::FormControls& controls)
+    : state_(state), c_(controls) {}
 
-bool PointerTools::selected(Tool tool) const { return tools_.option2[tool]->isChecked(); }
+bool PointerTools::selected(Tool tool) const { return c_.Option2[tool]->isChecked(); }
 
 // buttonDown before the first press holds no value and counts as False.
 bool PointerTools::buttonIsDown() const { return state_.buttonDown.value_or(false); }
 
 // The pen colour is the tall box beside the swatches, read whenever it is used.
-view::RgbValue PointerTools::penColour() const { return tools_.picture2[4]->backColor(); }
+view::RgbValue PointerTools::penColour() const { return c_.Picture2[4]->backColor(); }
 
 // Which button was pressed does not matter: every button draws.
 void PointerTools::picGraph_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y) {
@@ -31,7 +31,7 @@ void PointerTools::picGraph_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, fl
 }
 
 void PointerTools::picGraph_MouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, float x, float y) {
-    const int sign = optionSign(graph_.plusSelected(), graph_.minusSelected());
+    const int sign = optionSign(c_.plusSelected(), c_.minusSelected());
     if (selected(kEraser)) {
         showEraser();
         graph().setMousePointer(view::kSquarePointer);
@@ -56,17 +56,17 @@ void PointerTools::picGraph_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, floa
 // the graph; every other tool hides it.
 void PointerTools::Option2_Click(int index) {
     graph().setMousePointer(index == kSlope ? view::kCrossPointer : view::kSquarePointer);
-    if (index != kEraser) tools_.shape1->setVisible(false);
+    if (index != kEraser) c_.Shape1->setVisible(false);
 }
 
 void PointerTools::Picture2_Click(int index) {
-    view::DrawingSurface* chosen = tools_.picture2[static_cast<std::size_t>(index)];
-    view::DrawingSurface* pen = tools_.picture2[4];
+    view::DrawingSurface* chosen = c_.Picture2[static_cast<std::size_t>(index)];
+    view::DrawingSurface* pen = c_.Picture2[4];
     if (chosen != pen) pen->setBackColor(chosen->backColor());
 }
 
-void PointerTools::Text3_Change() { state_.markText = tools_.text3->text().toStdString(); }
+void PointerTools::Text3_Change() { state_.markText = c_.Text3->text().toStdString(); }
 
-void PointerTools::hideReadout() { tools_.text6->setVisible(false); }
+void PointerTools::hideReadout() { c_.Text6->setVisible(false); }
 
 } // namespace velnorit::tools

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "core/window_state.h"
-#include "tools/tool_controls.h"
-#include "view/graph_controls.h"
+#include "view/form_controls.h"
 
 namespace velnorit::tools {
 
@@ -14,7 +13,7 @@ namespace velnorit::tools {
 // until the next redraw or "Alles". The tools never redraw.
 class PointerTools {
 public:
-    PointerTools(WindowState& state, const view::GraphControls& graph, const ToolControls& tools);
+    PointerTools(WindowState& state, const view::FormControls& controls);
 
     // x and y in the graph's user units; every mouse button draws.
     void picGraph_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
@@ -36,7 +35,7 @@ private:
     bool selected(Tool tool) const;
     bool buttonIsDown() const;
     view::RgbValue penColour() const;
-    view::DrawingSurface& graph() const { return *graph_.picGraph; }
+    view::DrawingSurface& graph() const { return *c_.picGraph; }
 
     // Free-hand pen, eraser and marker (blackboard_tools.cpp).
     void showEraser();
@@ -55,8 +54,7 @@ private:
     void readout(float x, float y, int sign);
 
     WindowState& state_;
-    view::GraphControls graph_;
-    ToolControls tools_;
+    const view::FormControls& c_;
 };
 
 } // namespace velnorit::tools

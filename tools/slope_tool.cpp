@@ -42,7 +42,7 @@ std::string slopeLabel(float slope) {
 void PointerTools::startSlope(float x, float y) {
     state_.startX = x;
     state_.startY = y;
-    view::SurfaceLine& band = *tools_.line5;
+    view::SurfaceLine& band = *c_.Line5;
     band.setX1(x);
     band.setX2(x);
     band.setY1(y);
@@ -52,8 +52,8 @@ void PointerTools::startSlope(float x, float y) {
 }
 
 void PointerTools::stretchSlope(float x, float y) {
-    tools_.line5->setX2(x);
-    tools_.line5->setY2(y);
+    c_.Line5->setX2(x);
+    c_.Line5->setY2(y);
 }
 
 void PointerTools::endSlope(float x, float y) {
@@ -81,7 +81,7 @@ void PointerTools::endSlope(float x, float y) {
     }
 
     g.setDrawWidth(1);
-    tools_.line5->setVisible(false);
+    c_.Line5->setVisible(false);
 }
 
 } // namespace velnorit::tools

@@ -1,6 +1,5 @@
 # Files of the pointer tools.
 target_sources(velnorit_tools PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/tool_controls.h
   ${CMAKE_CURRENT_LIST_DIR}/pointer_tools.h
   ${CMAKE_CURRENT_LIST_DIR}/pointer_tools.cpp
   ${CMAKE_CURRENT_LIST_DIR}/blackboard_tools.cpp

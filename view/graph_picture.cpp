@@ -31,9 +31,9 @@ void paintLabel(QPainter& painter, const LabelBox& label, const QWidget& contain
 
 } // namespace
 
-QSize graphPanelSize(const GraphControls& controls) { return controls.picContainer->size(); }
+QSize graphPanelSize(const FormControls& controls) { return controls.picContainer->size(); }
 
-void paintGraphPanel(QPainter& painter, const GraphControls& controls) {
+void paintGraphPanel(QPainter& painter, const FormControls& controls) {
     const QWidget& container = *controls.picContainer;
     const QRect panel(QPoint(0, 0), container.size());
     painter.save();
@@ -42,7 +42,7 @@ void paintGraphPanel(QPainter& painter, const GraphControls& controls) {
     // Back to front: the graph lies behind the legend.
     paintSurface(painter, *controls.picGraph, panel, container);
     paintSurface(painter, *controls.picLegende, panel, container);
-    for (const LabelBox* label : controls.text1) paintLabel(painter, *label, container);
+    for (const LabelBox* label : controls.Text1) paintLabel(painter, *label, container);
     painter.restore();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/graph_controls.h"
+#include "view/form_controls.h"
 #include "view/view_settings.h"
 
 #include <QSize>
@@ -16,8 +16,8 @@ namespace velnorit::view {
 // it, and the four axis labels of the frames "x-Achse" and "y-Achse ". It is
 // painted from the surfaces' retained drawings by the painting the screen
 // uses, at the panel's size in its pixels.
-QSize graphPanelSize(const GraphControls& controls);
-void paintGraphPanel(QPainter& painter, const GraphControls& controls);
+QSize graphPanelSize(const FormControls& controls);
+void paintGraphPanel(QPainter& painter, const FormControls& controls);
 
 // The target of the picture shown, as the title of a worksheet:
 // "Ziel = (√5 + 0) / 2 = 1.118033988749895".
@@ -30,6 +30,6 @@ QString pictureBaseName(const ViewSettings& drawn);
 // title line and the picture, then the record list as text in a fixed-width
 // font, as many pages as it needs. The device's resolution should be that of
 // the screen, so that fonts keep their size relative to the picture.
-void paintWorksheet(QPagedPaintDevice& device, const GraphControls& controls, const QString& title);
+void paintWorksheet(QPagedPaintDevice& device, const FormControls& controls, const QString& title);
 
 } // namespace velnorit::view

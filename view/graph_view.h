@@ -2,7 +2,7 @@
 
 #include "core/continued_fraction.h"
 #include "core/window_state.h"
-#include "view/graph_controls.h"
+#include "view/form_controls.h"
 #include "view/view_settings.h"
 
 namespace velnorit::view {
@@ -14,7 +14,7 @@ namespace velnorit::view {
 // with whatever they changed so far, and the window reports it.
 class GraphView {
 public:
-    GraphView(WindowState& state, const GraphControls& controls);
+    GraphView(WindowState& state, const FormControls& controls);
 
     // Target number and parameter controls.
     void computeTarget();
@@ -40,7 +40,7 @@ public:
     void restoreSettings(const ViewSettings& settings);
     void setRedrawListener(RedrawListener* listener) { listener_ = listener; }
 
-    const GraphControls& controls() const { return controls_; }
+    const FormControls& controls() const { return controls_; }
 
     // The parameters and the sign that the last computeTarget used: the
     // exact form of target.
@@ -51,7 +51,7 @@ private:
     void applyWindowLabels();
 
     WindowState& state_;
-    GraphControls controls_;
+    const FormControls& controls_;
     ViewSettings drawnSettings_;
     RedrawListener* listener_ = nullptr;
     TargetParameters targetParameters_;

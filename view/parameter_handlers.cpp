@@ -6,7 +6,7 @@
 
 namespace velnorit::view {
 
-GraphView::GraphView(WindowState& state, const GraphControls& controls) : state_(state), controls_(controls) {}
+GraphView::GraphView(WindowState& state, const FormControls& controls) : state_(state), controls_(controls) {}
 
 void GraphView::computeTarget() {
     TargetControls read;

@@ -100,13 +100,13 @@ void GraphView::redraw() {
     const double t = valueOf(state_.target);
     const double ys = state_.yScale;
 
-    controls_.text1[2]->setUtf8(boxText(edgeLabel(checkedAdd(t, -(ys / 100)))));
-    controls_.text1[0]->setUtf8(boxText(edgeLabel(checkedAdd(t, ys / 100))));
+    controls_.Text1[2]->setUtf8(boxText(edgeLabel(checkedAdd(t, -(ys / 100)))));
+    controls_.Text1[0]->setUtf8(boxText(edgeLabel(checkedAdd(t, ys / 100))));
 
     ResultListBuilder list; // starts with the header
-    ListWriter writeListWhenDone(*controls_.text5, list);
+    ListWriter writeListWhenDone(*controls_.Text5, list);
 
-    state_.nStart = val(controls_.text1[1]->utf8());
+    state_.nStart = val(controls_.Text1[1]->utf8());
     const double nStart = *state_.nStart;
 
     DrawingSurface& graph = *controls_.picGraph;

@@ -23,13 +23,14 @@ target_sources(velnorit_view PRIVATE
 
 # Controls, handlers and redraw.
 target_sources(velnorit_view PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/control_ranges.h
   ${CMAKE_CURRENT_LIST_DIR}/value_scroll_bar.h
   ${CMAKE_CURRENT_LIST_DIR}/value_scroll_bar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_boxes.h
   ${CMAKE_CURRENT_LIST_DIR}/text_boxes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/regional_numbers.h
   ${CMAKE_CURRENT_LIST_DIR}/regional_numbers.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/graph_controls.h
+  ${CMAKE_CURRENT_LIST_DIR}/form_controls.h
   ${CMAKE_CURRENT_LIST_DIR}/graph_view.h
   ${CMAKE_CURRENT_LIST_DIR}/parameter_handlers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/view_scales.cpp
@@ -41,4 +42,13 @@ target_sources(velnorit_view PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/graph_picture.h
   ${CMAKE_CURRENT_LIST_DIR}/graph_picture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/worksheet.cpp
+)
+
+# The lesson file: the board and the settings as a document.
+target_sources(velnorit_view PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/lesson_file.h
+  ${CMAKE_CURRENT_LIST_DIR}/lesson_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lesson_format.h
+  ${CMAKE_CURRENT_LIST_DIR}/lesson_reader.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/lesson_writer.cpp
 )

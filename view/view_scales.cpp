@@ -22,9 +22,9 @@ void GraphView::vscMassX_Change() {
 
 void GraphView::applyWindowLabels() {
     Integer m = controls_.vscMassX->value();
-    controls_.text1[1]->setUtf8(boxText(integerAdd(integerMultiply(m, 500), 1)));
+    controls_.Text1[1]->setUtf8(boxText(integerAdd(integerMultiply(m, 500), 1)));
     m = controls_.vscMassX->value();
-    controls_.text1[3]->setUtf8(boxText(integerAdd(integerMultiply(m, 500), 701)));
+    controls_.Text1[3]->setUtf8(boxText(integerAdd(integerMultiply(m, 500), 701)));
 }
 
 // Panning moves the graph picture inside its container; nothing is redrawn.

@@ -23,13 +23,13 @@ ViewSettings GraphView::settings() const {
 void GraphView::restoreSettings(const ViewSettings& s) {
     {
         const QSignalBlocker wurzel(controls_.vscWurzel), abs(controls_.vscAbs), nenner(controls_.vscNenner);
-        const QSignalBlocker plus(controls_.option1[0]), minus(controls_.option1[1]);
+        const QSignalBlocker plus(controls_.Option1[0]), minus(controls_.Option1[1]);
         const QSignalBlocker zoom(controls_.vscMaßstab), window(controls_.vscMassX), pan(controls_.hscn);
         controls_.vscWurzel->setValue(s.wurzel);
         controls_.vscAbs->setValue(s.abs);
         controls_.vscNenner->setValue(s.nenner);
         // One exclusive group: selecting one option deselects the other.
-        controls_.option1[s.plus ? 0 : 1]->setChecked(true);
+        controls_.Option1[s.plus ? 0 : 1]->setChecked(true);
         controls_.vscMaßstab->setValue(s.zoom);
         controls_.vscMassX->setValue(s.xWindow);
         controls_.hscn->setValue(s.pan);

@@ -59,7 +59,7 @@ QString pictureBaseName(const ViewSettings& drawn) {
         .arg(drawn.plus ? QStringLiteral("plus") : QStringLiteral("minus"));
 }
 
-void paintWorksheet(QPagedPaintDevice& device, const GraphControls& controls, const QString& title) {
+void paintWorksheet(QPagedPaintDevice& device, const FormControls& controls, const QString& title) {
     QPainter painter(&device);
     const double unitsPerPoint = device.logicalDpiY() / 72.0;
     const double margin = kMarginPoints * unitsPerPoint;
@@ -83,7 +83,7 @@ void paintWorksheet(QPagedPaintDevice& device, const GraphControls& controls, co
     painter.restore();
 
     // Then the list with its header, line by line in a fixed-width font.
-    QStringList lines = QString::fromUtf8(controls.text5->crLfText()).split(QStringLiteral("\r\n"));
+    QStringList lines = QString::fromUtf8(controls.Text5->crLfText()).split(QStringLiteral("\r\n"));
     if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast(); // after the last line break
     // A smaller font, down to kSmallestListPoints, keeps a long list on one page.
     QFont listFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);

@@ -38,7 +38,7 @@ std::string describe(Qt::MouseButton button) {
     }
 }
 
-std::string nameOf(const view::ValueScrollBar* bar, const shell::FormControls& c) {
+std::string nameOf(const view::ValueScrollBar* bar, const view::FormControls& c) {
     if (bar == c.vscWurzel) return "vscWurzel";
     if (bar == c.vscAbs) return "vscAbs";
     if (bar == c.vscNenner) return "vscNenner";

@@ -67,7 +67,7 @@ private:
         Action action;
     };
 
-    const shell::FormControls& c() const { return form_.controls(); }
+    const view::FormControls& c() const { return form_.controls(); }
     int uniform(int low, int high);
     bool oneIn(int n) { return uniform(1, n) == 1; }
     Qt::MouseButton randomButton();

@@ -45,7 +45,7 @@ ModalWatch::Callback reportRunTimeError(unsigned seed, const EventStorm& storm) 
     };
 }
 
-testing::ListSettings settingsShownBy(const shell::FormControls& c) {
+testing::ListSettings settingsShownBy(const view::FormControls& c) {
     testing::ListSettings s;
     s.wurzel = c.vscWurzel->value();
     s.abs = c.vscAbs->value();
@@ -60,7 +60,7 @@ protected:
     testing::PlatformNoticeFilter quiet;
     const unsigned seed = stormSeed();
     std::unique_ptr<shell::Form1> form = testing::startedForm();
-    const shell::FormControls& c = form->controls();
+    const view::FormControls& c = form->controls();
     EventStorm storm{*form, seed};
     ModalWatch watch{seed, reportRunTimeError(seed, storm)};
 };

@@ -52,7 +52,7 @@ constexpr std::array<Round, 10> kRounds = {{{5, 0, 2, false, 3, 0},
 class RedrawMemory : public ::testing::Test {
 protected:
     std::unique_ptr<shell::Form1> form = testing::startedForm();
-    const shell::FormControls& c = form->controls();
+    const view::FormControls& c = form->controls();
 
     // One round ending in "Graphik", painted as the screen would show it.
     void redraw(const Round& r) {

@@ -57,7 +57,7 @@ protected:
     OnThisScreen() { EXPECT_TRUE(QTest::qWaitForWindowExposed(form.get())); }
 
     std::unique_ptr<shell::Form1> form = testing::startedForm();
-    const shell::FormControls& c = form->controls();
+    const view::FormControls& c = form->controls();
     const QScreen& screen = *QGuiApplication::primaryScreen();
     DrawingSurface& panel = *c.picContainer;
     DrawingSurface& graph = *c.picGraph;

@@ -28,7 +28,7 @@ using shell::Form1;
 class StartedForm : public ::testing::Test {
 protected:
     std::unique_ptr<Form1> form = testing::startedForm();
-    const shell::FormControls& c = form->controls();
+    const view::FormControls& c = form->controls();
     const WindowState& state = form->state();
 };
 

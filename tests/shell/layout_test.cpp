@@ -15,7 +15,7 @@ using shell::ScreenTwips;
 class Layout : public ::testing::Test {
 protected:
     std::unique_ptr<Form1> form = testing::startedForm();
-    const shell::FormControls& c = form->controls();
+    const view::FormControls& c = form->controls();
     view::DrawingSurface& panel = *c.picContainer;
 
     struct Units {

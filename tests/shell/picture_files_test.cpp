@@ -36,7 +36,7 @@ std::string squeezed(const std::string& text) {
 class SavedPicture : public ::testing::Test {
 protected:
     std::unique_ptr<shell::Form1> form = testing::startedForm();
-    const shell::FormControls& c = form->controls();
+    const view::FormControls& c = form->controls();
     QTemporaryDir folder;
 
     QString path(const QString& name) const { return folder.filePath(name); }

@@ -22,19 +22,19 @@ GraphHarness::GraphHarness(QSize windowSize)
     controls_.picContainer = container;
     controls_.picGraph = graph;
     controls_.picLegende = legend;
-    controls_.option1 = {new QRadioButton("+", container), new QRadioButton("-", container)};
-    controls_.option1[0]->setChecked(true);
+    controls_.Option1 = {new QRadioButton("+", container), new QRadioButton("-", container)};
+    controls_.Option1[0]->setChecked(true);
     controls_.vscWurzel = new ValueScrollBar(kWurzelBar, container);
     controls_.vscAbs = new ValueScrollBar(kAbsBar, container);
     controls_.vscNenner = new ValueScrollBar(kNennerBar, container);
     controls_.txtWurzel = new LabelBox(container);
     controls_.txtAbs = new LabelBox(container);
     controls_.txtNenner = new LabelBox(container);
-    for (auto& box : controls_.text1) box = new LabelBox(container);
+    for (auto& box : controls_.Text1) box = new LabelBox(container);
     controls_.vscMaßstab = new ValueScrollBar(kMaßstabBar, container);
     controls_.vscMassX = new ValueScrollBar(kMassXBar, container);
     controls_.hscn = new ValueScrollBar(kHscnBar, container);
-    controls_.text5 = new MultiLineBox(MultiLineBox::ScrollBars::Both, container);
+    controls_.Text5 = new MultiLineBox(MultiLineBox::ScrollBars::Both, container);
     container->placeChild(controls_.hscn, 0, 97, 100, 3);
 
     view_ = std::make_unique<GraphView>(*state_, controls_);
@@ -47,7 +47,7 @@ GraphHarness::GraphHarness(QSize windowSize)
     QObject::connect(controls_.vscAbs, &ValueScrollBar::change, [view] { view->vscAbs_Change(); });
     QObject::connect(controls_.vscNenner, &ValueScrollBar::change, [view] { view->vscNenner_Change(); });
     for (int index = 0; index < 2; ++index)
-        QObject::connect(controls_.option1[index], &QRadioButton::toggled, [view, index](bool checked) {
+        QObject::connect(controls_.Option1[index], &QRadioButton::toggled, [view, index](bool checked) {
             if (checked) view->Option1_Click(index);
         });
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/window_state.h"
-#include "view/graph_controls.h"
+#include "view/form_controls.h"
 #include "view/graph_view.h"
 
 #include <QWidget>
@@ -24,14 +24,14 @@ public:
 
     QWidget& window() { return *window_; }
     WindowState& state() { return *state_; }
-    const view::GraphControls& controls() const { return controls_; }
+    const view::FormControls& controls() const { return controls_; }
     view::GraphView& view() { return *view_; }
     view::DrawingSurface& graph() { return *controls_.picGraph; }
 
 private:
     std::unique_ptr<QWidget> window_;
     std::unique_ptr<WindowState> state_;
-    view::GraphControls controls_;
+    view::FormControls controls_;
     std::unique_ptr<view::GraphView> view_;
 };
 

@@ -23,7 +23,7 @@ protected:
     ToolsWindow();
     ~ToolsWindow() override;
 
-    const shell::FormControls& c() const { return form_.controls(); }
+    const view::FormControls& c() const { return form_.controls(); }
     const WindowState& state() const { return form_.state(); }
     tools::PointerTools& tools() { return form_.pointerTools(); }
     shell::Form1& form() { return form_; }

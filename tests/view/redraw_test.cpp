@@ -145,8 +145,8 @@ TEST_F(Redraw, PrintsTheFirstTextsInThePreviousForegroundColour) {
 TEST_F(Redraw, DrawsMarksOnlyFromTheFirstVisibleDenominator) {
     harness.startUp();
     harness.controls().vscMassX->setValue(1);
-    EXPECT_EQ(harness.controls().text1[1]->text(), "501");
-    EXPECT_EQ(harness.controls().text1[3]->text(), "1201");
+    EXPECT_EQ(harness.controls().Text1[1]->text(), "501");
+    EXPECT_EQ(harness.controls().Text1[3]->text(), "1201");
     EXPECT_EQ(*harness.state().nStart, 501);
     EXPECT_EQ(harness.graph().scaleLeft(), single(501 - 5.7));
 
@@ -193,15 +193,15 @@ protected:
 
 TEST_F(GermanLocale, LabelsTheYAxisWithTheRegionalSeparator) {
     harness.startUp();
-    EXPECT_EQ(harness.controls().text1[2]->text(), "0,7536");
-    EXPECT_EQ(harness.controls().text1[0]->text(), "1,4824");
-    EXPECT_EQ(harness.controls().text1[1]->text(), "1");
-    EXPECT_EQ(harness.controls().text1[3]->text(), "701");
+    EXPECT_EQ(harness.controls().Text1[2]->text(), "0,7536");
+    EXPECT_EQ(harness.controls().Text1[0]->text(), "1,4824");
+    EXPECT_EQ(harness.controls().Text1[1]->text(), "1");
+    EXPECT_EQ(harness.controls().Text1[3]->text(), "701");
 
     harness.controls().vscMaßstab->setValue(30);
     EXPECT_DOUBLE_EQ(harness.state().yScale, 0.004131986839916849);
-    EXPECT_EQ(harness.controls().text1[0]->text(), "1,118");
-    EXPECT_EQ(harness.controls().text1[2]->text(), "1,1179");
+    EXPECT_EQ(harness.controls().Text1[0]->text(), "1,118");
+    EXPECT_EQ(harness.controls().Text1[2]->text(), "1,1179");
 }
 
 TEST_F(Redraw, PrintsTheLegendBesideItsRows) {
@@ -250,7 +250,7 @@ TEST_F(Redraw, AnIntegralTargetHasFlatOutlinedBarsAfterTheFirstDenominator) {
 TEST_F(Redraw, TwiceInARowGivesTheSameDrawingAndTheSameList) {
     harness.startUp();
     const std::vector<Op> first = opsOf(harness.graph());
-    const std::string firstList = harness.controls().text5->crLfText();
+    const std::string firstList = harness.controls().Text5->crLfText();
     harness.view().redraw();
     const std::vector<Op> second = opsOf(harness.graph());
     ASSERT_EQ(first.size(), second.size());
@@ -258,7 +258,7 @@ TEST_F(Redraw, TwiceInARowGivesTheSameDrawingAndTheSameList) {
         ASSERT_EQ(first[i].text, second[i].text) << i;
         ASSERT_EQ(std::memcmp(&first[i].op, &second[i].op, sizeof(DrawOp)), 0) << i;
     }
-    EXPECT_EQ(harness.controls().text5->crLfText(), firstList);
+    EXPECT_EQ(harness.controls().Text5->crLfText(), firstList);
     EXPECT_EQ(firstList.substr(0, resultListHeader().size()), resultListHeader());
     EXPECT_NE(firstList.find("\r\n\r\n  > 10/ 9       1/ 144    5 *\r\n"), std::string::npos);
 }
@@ -266,8 +266,8 @@ TEST_F(Redraw, TwiceInARowGivesTheSameDrawingAndTheSameList) {
 TEST_F(Redraw, ShowsTheLastWindowAndPansWithoutRedrawing) {
     harness.startUp();
     harness.controls().vscMassX->setValue(19);
-    EXPECT_EQ(harness.controls().text1[1]->text(), "9501");
-    EXPECT_EQ(harness.controls().text1[3]->text(), "10201");
+    EXPECT_EQ(harness.controls().Text1[1]->text(), "9501");
+    EXPECT_EQ(harness.controls().Text1[3]->text(), "10201");
     EXPECT_EQ(harness.graph().scaleLeft(), single(9501 - 5.7));
     EXPECT_EQ(harness.graph().scaleLeft() + harness.graph().scaleWidth(), single(9501 + 701));
     int redBars = 0;
@@ -291,18 +291,18 @@ TEST_F(Redraw, ShowsTheLastWindowAndPansWithoutRedrawing) {
 
 TEST_F(Redraw, AParameterChangeWaitsForTheNextRedraw) {
     harness.startUp();
-    const std::string list = harness.controls().text5->crLfText();
+    const std::string list = harness.controls().Text5->crLfText();
     const double oldUpper = *harness.state().upperNum[9];
     harness.controls().vscAbs->setValue(1);
     EXPECT_EQ(harness.controls().txtAbs->text(), "1");
     EXPECT_DOUBLE_EQ(t(), (std::sqrt(5.0) + 1) / 2);
-    EXPECT_EQ(harness.controls().text5->crLfText(), list);
+    EXPECT_EQ(harness.controls().Text5->crLfText(), list);
     EXPECT_EQ(*harness.state().upperNum[9], oldUpper);
 
-    harness.controls().option1[1]->setChecked(true); // the sign redraws at once
+    harness.controls().Option1[1]->setChecked(true); // the sign redraws at once
     EXPECT_EQ(harness.state().sign, -1);
     EXPECT_DOUBLE_EQ(t(), (std::sqrt(5.0) - 1) / 2);
-    EXPECT_NE(harness.controls().text5->crLfText(), list);
+    EXPECT_NE(harness.controls().Text5->crLfText(), list);
     EXPECT_EQ(harness.state().lowerNum[1], 0);
 }
 

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "view/retained_drawing.h" // OpKind, RgbValue
+#include "view/view_settings.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace velnorit::view {
+
+// One operation that the blackboard tools drew on the graph, in the graph's user units
+// (x the denominator, y the value), as it stands in the graph's retained drawing.
+// Coordinates a kind does not use are 0 (Dot and Text use x1, y1; Circle x1, y1 and
+// the radius x2), fontSize is 0 and text empty for all kinds but Text.
+struct BoardOp {
+    OpKind kind = OpKind::Line;
+    std::uint8_t width = 1;
+    RgbValue color = 0;
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    float fontSize = 0; // Text only
+    std::string text;   // Text only, UTF-8
+    bool operator==(const BoardOp&) const = default;
+};
+
+// A lesson file ("Tafelbild", *.velnorit): everything needed to open the window again as it was.
+struct Lesson {
+    ViewSettings settings;      // Wurzel, Abs, Nenner, sign, zoom, denominator window, pan
+    bool listShown = true;
+    QString markerText;
+    int colour = 0;             // the colour box in use, Picture2(0..3)
+    int tool = 0;               // the selected tool, Option2(0..3)
+    bool wiped = false;         // the board lies on a graph wiped with "Alles"
+    std::vector<BoardOp> board; // in the order drawn
+    bool operator==(const Lesson&) const = default;
+};
+
+inline constexpr int kLessonFormatVersion = 1;
+inline constexpr char kLessonFormatName[] = "velnorit-tafelbild";
+
+// What a lesson file may hold at most, so that opening one never takes the
+// window more than a fraction of a second; docs/tafelbild-format.md lists the same.
+inline constexpr qint64 kMaxLessonFileBytes = 32LL * 1024 * 1024;
+inline constexpr std::size_t kMaxBoardOps = 500'000; // a stroke counts one per segment
+inline constexpr float kMaxCoordinate = 1.0e6f;        // |x|, |y|, radius
+inline constexpr int kMaxTextLength = 32767;           // UTF-16 units, as a text box holds
+inline constexpr int kMaxLineWidth = 100;              // pixels
+inline constexpr float kMaxFontSize = 500;             // points
+
+QByteArray writeLesson(const Lesson& lesson);
+
+using LessonOrError = std::variant<Lesson, QString>; // QString: the German reason, one sentence
+LessonOrError readLesson(const QByteArray& bytes);   // pure; validates every value
+LessonOrError readLessonFile(const QString& path);   // refuses folders, unreadable and over-large files before reading
+
+} // namespace velnorit::view

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "view/retained_drawing.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+// The names that a lesson file gives to the kinds of board operations, shared
+// by its writer and its reader.
+namespace velnorit::view::lesson_format {
+
+struct KindName {
+    OpKind kind;
+    std::string_view name;
+    int points; // coordinate pairs in "points"
+};
+
+inline constexpr std::array<KindName, 6> kKindNames{{
+    {OpKind::Line, "line", 2},
+    {OpKind::Box, "box", 2},
+    {OpKind::FilledBox, "filledBox", 2},
+    {OpKind::Circle, "circle", 1},
+    {OpKind::Dot, "dot", 1},
+    {OpKind::Text, "text", 1},
+}};
+
+// A run of connected pen lines: points p0, p1, ..., pk stand for the lines
+// p1 -> p0, p2 -> p1, ..., each drawn from the new point back to the previous
+// one as the free-hand pen draws them.
+inline constexpr std::string_view kStrokeName = "stroke";
+
+inline const KindName& nameOf(OpKind kind) {
+    for (const KindName& entry : kKindNames)
+        if (entry.kind == kind) return entry;
+    return kKindNames.front();
+}
+
+inline std::optional<KindName> kindNamed(std::string_view name) {
+    for (const KindName& entry : kKindNames)
+        if (entry.name == name) return entry;
+    return std::nullopt;
+}
+
+} // namespace velnorit::view::lesson_format
