@@ -116,7 +116,7 @@ void Form1::bindEvents() {
 
     connect(c_.cmdUndo, &QAction::triggered, this, guarded([this] { cmdUndo_Click(); }));
     connect(c_.cmdRedo, &QAction::triggered, this, guarded([this] { cmdRedo_Click(); }));
-    connect(c_.cmdSave, &QAction::triggered, this, guarded([this] { cmdSave_Click(); }));
+    connect(c_.cmdExport, &QAction::triggered, this, guarded([this] { cmdExport_Click(); }));
     connect(c_.cmdPrint, &QAction::triggered, this, guarded([this] { cmdPrint_Click(); }));
     for (int index = 0; index < 4; ++index) {
         connect(c_.cmdTool[index], &QAction::triggered, this, guarded([this, index] { cmdTool_Click(index); }));

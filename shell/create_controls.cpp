@@ -245,7 +245,7 @@ void Form1::createControls() {
     c_.cmdRedo = entry(QStringLiteral("Wiederholen"),
                        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     extras->addSeparator();
-    c_.cmdSave = entry(QStringLiteral("Bild speichern …"), {QKeySequence(Qt::CTRL | Qt::Key_S)});
+    c_.cmdExport = entry(QStringLiteral("Bild exportieren …"), {QKeySequence(Qt::CTRL | Qt::Key_E)});
     c_.cmdPrint = entry(QStringLiteral("Drucken …"), {QKeySequence(Qt::CTRL | Qt::Key_P)});
     extras->addSeparator();
     c_.cmdTool[0] = entry(QStringLiteral("Steigung"), {QKeySequence(Qt::Key_F5)});

@@ -70,7 +70,7 @@ struct FormControls {
     QMenu* Extras = nullptr;
     QAction* cmdUndo = nullptr;   // "Rückgängig"
     QAction* cmdRedo = nullptr;   // "Wiederholen"
-    QAction* cmdSave = nullptr;   // "Bild speichern …"
+    QAction* cmdExport = nullptr; // "Bild exportieren …"
     QAction* cmdPrint = nullptr;  // "Drucken …"
     std::array<QAction*, 4> cmdTool{};   // selects Option2(index)
     std::array<QAction*, 4> cmdColour{}; // clicks the colour box Picture2(index)

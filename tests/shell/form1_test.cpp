@@ -84,7 +84,7 @@ TEST_F(StartedForm, ShowsTheEntriesOfExtrasWithTheirKeys) {
         entries << item->text() + " " + keys.join(", ");
     }
     EXPECT_EQ(entries, (QStringList{"Rückgängig Ctrl+Z", "Wiederholen Ctrl+Y, Ctrl+Shift+Z",
-                                    "Bild speichern … Ctrl+S", "Drucken … Ctrl+P", "Steigung F5", "Freihand F6",
+                                    "Bild exportieren … Ctrl+E", "Drucken … Ctrl+P", "Steigung F5", "Freihand F6",
                                     "Stempel F7", "Radierer F8", "Farbe Schwarz Ctrl+1", "Farbe Gelb Ctrl+2",
                                     "Farbe Rot Ctrl+3", "Farbe Blau Ctrl+4", "Kettenbruch … "}));
 }
