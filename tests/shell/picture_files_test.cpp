@@ -1,5 +1,6 @@
-// "Bild speichern …" and "Drucken …": the files read back, the worksheet's
-// text, the printer path, and a failed save.
+// "Bild exportieren …" and "Drucken …": the files read back, the worksheet's
+// text, the printer path, a failed save, and the save dialog with its
+// endings and its question before a file is replaced.
 #include "../support/form_fixture.h"
 #include "../support/run_process.h"
 
@@ -8,6 +9,8 @@
 #include "view/graph_picture.h"
 
 #include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QFile>
 #include <QImage>
 #include <QPrinter>
@@ -150,15 +153,100 @@ TEST_F(SavedPicture, AFailedSaveShowsAMessageAndLeavesNoPartialFile) {
         const testing::MessageBoxSeen seen = testing::whileMessageBoxOpen([&] { saved = form->savePictureTo(target); });
         EXPECT_FALSE(saved);
         EXPECT_TRUE(seen.shown);
-        EXPECT_EQ(seen.title, "Bild speichern");
+        EXPECT_EQ(seen.title, "Bild exportieren");
         EXPECT_TRUE(seen.text.startsWith("Das Bild konnte nicht gespeichert werden.")) << seen.text.toStdString();
         EXPECT_FALSE(QFile::exists(target));
     }
+    // Printing to a file that cannot be written says so, as a save does.
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path("eine-datei/blatt.pdf"));
+    bool printed = true;
+    const testing::MessageBoxSeen seen = testing::whileMessageBoxOpen([&] { printed = form->printTo(printer); });
+    EXPECT_FALSE(printed);
+    EXPECT_EQ(seen.title, "Drucken");
+    EXPECT_TRUE(seen.text.startsWith("Das Arbeitsblatt konnte nicht gespeichert werden.")) << seen.text.toStdString();
     EXPECT_TRUE(QDir(readOnly).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
     QFile kept(path("eine-datei"));
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), "bleibt");
     QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// The dialog as a user fills it in: the file kind chosen, the name typed,
+// then every question and message answered in turn.
+struct DialogRun {
+    const char* name;
+    const char* filter;       // chosen in the dialog
+    QString typed;            // relative names lie in the test's folder
+    QString question;         // a part of the question before replacing, or empty for none
+    bool replace;             // the answer to it
+    QString written;          // the file that holds the picture afterwards, or empty
+    const char* header;       // its first bytes
+    QString failure;          // a part of the failure message, or empty for none
+};
+
+TEST_F(SavedPicture, TheDialogAddsTheEndingBeforeItAsksAndLeavesDevicesAsTyped) {
+    QFile old(path("altbild.png"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("alt");
+    old.close();
+    const std::vector<DialogRun> runs = {
+        {"a name without ending is asked for as .png, and No keeps the file", "PNG-Bild (*.png)", "altbild",
+         "altbild.png", false, path("altbild.png"), "alt", {}},
+        {"Yes replaces it", "PNG-Bild (*.png)", "altbild", "altbild.png", true, path("altbild.png"), "\x89PNG", {}},
+        {"the chosen kind gives the ending", "SVG-Vektorgraphik (*.svg)", "neu", {}, false, path("neu.svg"), "<?xml",
+         {}},
+        {"a typed ending wins over the chosen kind", "PNG-Bild (*.png)", "blatt.pdf", {}, false, path("blatt.pdf"),
+         "%PDF", {}},
+        {"a device keeps its name", "PNG-Bild (*.png)", "/dev/full", "full", true, {}, "", "Datei: /dev/full\n"},
+    };
+    for (const DialogRun& run : runs) {
+        SCOPED_TRACE(run.name);
+        QStringList questions, failures;
+        bool dialogSeen = false;
+        testing::whileModalsOpen([&] { form->cmdExport_Click(); },
+                                 [&](QWidget* modal) {
+                                     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                                         const bool question = box->button(QMessageBox::Yes) != nullptr;
+                                         (question ? questions : failures) << box->text();
+                                         if (question) box->button(run.replace ? QMessageBox::Yes : QMessageBox::No)->click();
+                                         else box->accept();
+                                         return;
+                                     }
+                                     auto* dialog = qobject_cast<QFileDialog*>(modal);
+                                     ASSERT_NE(dialog, nullptr);
+                                     if (dialogSeen) { // back after a No
+                                         dialog->reject();
+                                         return;
+                                     }
+                                     dialogSeen = true;
+                                     EXPECT_EQ(dialog->windowTitle(), "Bild exportieren");
+                                     dialog->selectNameFilter(QString::fromLatin1(run.filter));
+                                     auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+                                     ASSERT_NE(name, nullptr);
+                                     name->setText(QDir::isAbsolutePath(run.typed) ? run.typed : path(run.typed));
+                                     QMetaObject::invokeMethod(dialog, "accept"); // as the button "Speichern"
+                                 });
+        EXPECT_TRUE(dialogSeen);
+        EXPECT_EQ(questions.size(), run.question.isEmpty() ? 0 : 1) << questions.join("|").toStdString();
+        if (!questions.isEmpty()) {
+            EXPECT_TRUE(questions.first().contains(run.question)) << questions.first().toStdString();
+            EXPECT_FALSE(questions.first().contains(run.question + ".png") && !run.question.endsWith(".png"));
+        }
+        EXPECT_EQ(failures.size(), run.failure.isEmpty() ? 0 : 1);
+        if (!failures.isEmpty()) {
+            EXPECT_TRUE(failures.first().contains(run.failure)) << failures.first().toStdString();
+        }
+        if (!run.written.isEmpty()) {
+            QFile written(run.written);
+            ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(written.readAll().startsWith(QByteArray(run.header)));
+        }
+    }
+    EXPECT_FALSE(QFile::exists("/dev/full.png"));
+    EXPECT_FALSE(QFile::exists(path("altbild")));
+    QFile::remove("/dev/full.png"); // should the check above have failed
 }
 
 TEST(PictureNames, MadeFromTheDrawnParameters) {
