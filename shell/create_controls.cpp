@@ -247,6 +247,7 @@ void Form1::createControls() {
     c_.cmdSaveLesson = entry(QStringLiteral("Tafelbild speichern"), {QKeySequence(QKeySequence::Save)});
     c_.cmdSaveLessonAs = entry(QStringLiteral("Tafelbild speichern unter …"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
     c_.cmdExport = entry(QStringLiteral("Bild exportieren …"), {QKeySequence(Qt::CTRL | Qt::Key_E)});
+    c_.cmdSaveList = entry(QStringLiteral("Liste speichern …"), {});
     c_.cmdPrint = entry(QStringLiteral("Drucken …"), {QKeySequence(Qt::CTRL | Qt::Key_P)});
     extras->addSeparator();
     c_.cmdTool[0] = entry(QStringLiteral("Steigung"), {QKeySequence(Qt::Key_F5)});

@@ -60,6 +60,12 @@ public:
     void cmdRedo_Click();
     void cmdExport_Click();
     void cmdPrint_Click();
+    // "Liste speichern …": the list of the last redraw as CSV or as text; a
+    // failure shows a message box and returns false.
+    enum class ListFormat { Csv, Text };
+    void cmdSaveList_Click();
+    QByteArray listFileBytes(ListFormat format) const;
+    bool saveListTo(const QString& path, ListFormat format);
     // Writes the picture (PNG, SVG or PDF worksheet, told by the suffix or
     // given); a failure shows a message box and returns false.
     bool savePictureTo(const QString& path);

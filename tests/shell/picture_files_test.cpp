@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -171,6 +172,45 @@ TEST_F(SavedPicture, AFailedSaveShowsAMessageAndLeavesNoPartialFile) {
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), "bleibt");
     QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// "Liste speichern …": the text file is the list box as shown; the table
+// has a row for every record line of the list, with the same fraction, m and
+// k, in the same order, and fails like every other save.
+TEST_F(SavedPicture, TheSavedListHoldsTheListBoxsRecordsAsTextAndAsTable) {
+    ASSERT_TRUE(form->saveListTo(path("liste.txt"), shell::Form1::ListFormat::Text));
+    QFile text(path("liste.txt"));
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    const QString shown = c.Text5->toPlainText();
+    EXPECT_EQ(QString::fromUtf8(text.readAll()), shown);
+
+    ASSERT_TRUE(form->saveListTo(path("liste.csv"), shell::Form1::ListFormat::Csv));
+    QFile csv(path("liste.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QByteArray bytes = csv.readAll();
+    ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF")) << "UTF-8 mark for the spreadsheet";
+    QStringList rows = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_FALSE(rows.isEmpty());
+    EXPECT_EQ(rows.takeFirst(), "Seite,Zähler,Nenner,m,k,Verbesserung,Art");
+    // A record line of the box: "> p/ q   1/ m   k" with a star for an improvement.
+    QStringList expected;
+    for (const QString& line : shown.split(QRegularExpression(QStringLiteral("[\r\n]+")))) {
+        const QRegularExpressionMatch m = QRegularExpression(
+            QStringLiteral(R"(^\s*([<>])\s*(\d+)/\s*(\d+)\s+1/\s*(\d+)\s+(-?\d+)\s*(\*?)\s*$)")).match(line);
+        if (!m.hasMatch()) continue;
+        expected << QStringLiteral("%1,%2,%3,%4,%5,%6").arg(m.captured(1) == ">" ? "unten" : "oben",
+            m.captured(2), m.captured(3), m.captured(4), m.captured(5), m.captured(6));
+    }
+    ASSERT_GT(expected.size(), 3);
+    ASSERT_EQ(rows.size(), expected.size());
+    for (int i = 0; i < rows.size(); ++i) EXPECT_EQ(rows[i].section(',', 0, 5), expected[i]) << i;
+
+    bool saved = true;
+    const testing::MessageBoxSeen seen =
+        testing::whileMessageBoxOpen([&] { saved = form->saveListTo("/dev/full", shell::Form1::ListFormat::Csv); });
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(seen.title, "Liste speichern");
+    EXPECT_TRUE(seen.text.startsWith("Die Liste konnte nicht gespeichert werden.")) << seen.text.toStdString();
 }
 
 // The dialog as a user fills it in: the file kind chosen, the name typed,
