@@ -23,7 +23,10 @@ std::string rangeText(const Parameter& parameter) {
     return "ganze Zahl von " + std::to_string(parameter.minimum) + " bis " + std::to_string(parameter.maximum);
 }
 
-std::string quoted(std::string_view argument) { return "»" + printableText(argument) + "«"; }
+// A rejected argument is named by its start only: a message stays one line.
+constexpr std::size_t kEchoedCharacters = 40;
+
+std::string quoted(std::string_view argument) { return "»" + printableText(argument, kEchoedCharacters) + "«"; }
 
 ListeRequest failure(std::string message) {
     ListeRequest request;

@@ -18,6 +18,16 @@ bool breaksTheLine(std::uint32_t c) {
            (c >= 0x202a && c <= 0x202e) || (c >= 0x2066 && c <= 0x2069);
 }
 
+// Characters a terminal shows as nothing, or as something the reader cannot
+// tell from another: echoed raw, "5<U+200B>" would look like a plain "5".
+bool isInvisible(std::uint32_t c) {
+    const bool formatting = c == 0x00ad || (c >= 0x200b && c <= 0x200d) || (c >= 0x2060 && c <= 0x2064) ||
+                            c == 0xfeff || (c >= 0xfff9 && c <= 0xfffb);
+    const bool privateUse = (c >= 0xe000 && c <= 0xf8ff) || c >= 0xf0000;
+    const bool nonCharacter = (c >= 0xfdd0 && c <= 0xfdef) || (c & 0xfffe) == 0xfffe;
+    return formatting || privateUse || nonCharacter;
+}
+
 // Length of the UTF-8 sequence at the start of bytes and its code point;
 // 0 for a byte that does not begin a well-formed sequence.
 std::size_t decode(std::string_view bytes, std::uint32_t& codePoint) {
@@ -46,9 +56,14 @@ std::size_t decode(std::string_view bytes, std::uint32_t& codePoint) {
 
 } // namespace
 
-std::string printableText(std::string_view bytes) {
+std::string printableText(std::string_view bytes, std::size_t maxCharacters) {
     std::string text;
-    for (std::size_t i = 0; i < bytes.size();) {
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++characters) {
+        if (characters == maxCharacters) {
+            text += "…";
+            break;
+        }
         const auto byte = static_cast<unsigned char>(bytes[i]);
         if (byte < 0x80) {
             if (byte == '\n') text += "\\n";
@@ -66,7 +81,8 @@ std::string printableText(std::string_view bytes) {
             text += hexEscape("\\x%02x", byte);
             ++i;
         } else {
-            if (breaksTheLine(codePoint)) text += hexEscape("\\u%04x", codePoint);
+            if (breaksTheLine(codePoint) || isInvisible(codePoint))
+                text += hexEscape(codePoint > 0xffff ? "\\U%08x" : "\\u%04x", codePoint);
             else text.append(bytes.substr(i, length));
             i += length;
         }

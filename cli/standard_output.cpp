@@ -4,14 +4,29 @@
 #include <cstdio>
 #include <string>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace velnorit::cli {
 
 namespace {
 
-std::string reason(int error) {
+// How standard output was open before the program wrote to it: a write to a
+// closed one and to one open for reading only (1</dev/null) fail alike.
+enum class OutputState { Writable, ReadOnly, Closed };
+
+OutputState outputState() {
+    const int flags = fcntl(STDOUT_FILENO, F_GETFL);
+    if (flags == -1) return OutputState::Closed;
+    return (flags & O_ACCMODE) == O_RDONLY ? OutputState::ReadOnly : OutputState::Writable;
+}
+
+std::string reason(int error, OutputState state) {
     switch (error) {
     case ENOSPC: return "kein Platz mehr auf dem Gerät";
-    case EBADF: return "die Standardausgabe ist geschlossen";
+    case EBADF:
+        return state == OutputState::ReadOnly ? "die Standardausgabe lässt sich nicht beschreiben"
+                                              : "die Standardausgabe ist geschlossen";
     case EIO: return "Ein-/Ausgabefehler";
     case EDQUOT: return "Speicherkontingent erschöpft";
     case EFBIG: return "Datei zu groß";
@@ -23,6 +38,7 @@ std::string reason(int error) {
 } // namespace
 
 int writeStandardOutput(std::string_view text) {
+    const OutputState state = outputState();
     int error = 0;
     errno = 0;
     bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
@@ -38,7 +54,7 @@ int writeStandardOutput(std::string_view text) {
     }
     if (written) return 0;
     if (error != EPIPE)
-        std::fprintf(stderr, "velnorit-liste: Die Ausgabe ließ sich nicht schreiben: %s.\n", reason(error).c_str());
+        std::fprintf(stderr, "velnorit-liste: Die Ausgabe ließ sich nicht schreiben: %s.\n", reason(error, state).c_str());
     return 1;
 }
 

@@ -56,8 +56,9 @@ std::string irrationalDecimal(const TargetParameters& t) {
 
 std::string targetLine(const TargetParameters& t) {
     const int shift = t.sign * t.abs;
-    std::string line = "Ziel: (√" + std::to_string(t.wurzel) + (shift < 0 ? " - " : " + ") +
-                       std::to_string(shift < 0 ? -shift : shift) + ") / " + std::to_string(t.nenner) + " ";
+    // The sign as chosen, also before an Abs of 0: "(√97 - 0)" for "-".
+    std::string line = "Ziel: (√" + std::to_string(t.wurzel) + (t.sign < 0 ? " - " : " + ") +
+                       std::to_string(t.abs) + ") / " + std::to_string(t.nenner) + " ";
     const auto root = static_cast<int>(exact::integerSquareRoot(t.wurzel));
     if (root * root == t.wurzel) return line + fractionDecimal(root + shift, t.nenner);
     return line + irrationalDecimal(t);

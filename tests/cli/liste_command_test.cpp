@@ -92,6 +92,14 @@ TEST(ListeCommand, RejectsBadInputWithAGermanMessageAndTheUsage) {
         {{"\x1b[31mrot", "0", "2"}, {"»\\x1b[31mrot«"}},
         {{"--\x1b]0;Titel\x07"}, {"»--\\x1b]0;Titel\\x07«"}},
         {{"5", "0", "2", "\xc2\x9b\xe2\x80\xae\xff\\"}, {"»\\u009b\\u202e\\xff\\\\«"}},
+        // Invisible characters are escaped too: "5<U+200B>" must not look like "5".
+        {{"5\u200b", "0", "2"}, {"»5\\u200b«"}},
+        {{"5", "\u00ad0", "2"}, {"»\\u00ad0«"}},
+        {{"\ufeff5\u200c\u200d", "0", "2"}, {"»\\ufeff5\\u200c\\u200d«"}},
+        {{"5\ue000\U0010fffd\ufdd0\uffff", "0", "2"}, {"»5\\ue000\\U0010fffd\\ufdd0\\uffff«"}},
+        // A long argument is named by its first 40 characters.
+        {{std::string(39, '7').append("\u00e4xyz"), "0", "2"}, {std::string("»").append(39, '7').append("\u00e4…«")}},
+        {{std::string(100000, '9'), "0", "2"}, {std::string("»").append(40, '9').append("…«")}},
     };
     for (const Case& c : cases) {
         const ProcessResult result = liste(c.arguments);
@@ -103,6 +111,7 @@ TEST(ListeCommand, RejectsBadInputWithAGermanMessageAndTheUsage) {
         const std::string message = result.standardError.substr(0, firstLineEnd);
         for (const std::string& part : c.messageParts) EXPECT_NE(message.find(part), std::string::npos) << part;
         EXPECT_EQ(result.standardError.substr(firstLineEnd + 1), kUsage);
+        EXPECT_LT(message.size(), 200u);
     }
 }
 
@@ -209,6 +218,7 @@ TEST(ListeCommand, WriteErrors) {
         {{"--format", "json", "--kettenbruch", "5", "0", "2"}, testing::StandardOutput::Closed},
         {{"5", "0", "2", "+"}, testing::StandardOutput::Closed},
         {{"--version"}, testing::StandardOutput::Closed},
+        {{"5", "0", "2", "+"}, testing::StandardOutput::ReadOnly},
     };
     for (const Case& c : cases) {
         const ProcessResult result = liste(c.arguments, c.output);
@@ -223,6 +233,9 @@ TEST(ListeCommand, WriteErrors) {
               std::string::npos);
     EXPECT_NE(liste({"5", "0", "2"}, testing::StandardOutput::Closed).standardError.find("geschlossen"),
               std::string::npos);
+    const std::string readOnly = liste({"5", "0", "2"}, testing::StandardOutput::ReadOnly).standardError;
+    EXPECT_NE(readOnly.find("lässt sich nicht beschreiben"), std::string::npos) << readOnly;
+    EXPECT_EQ(readOnly.find("geschlossen"), std::string::npos) << readOnly;
 
     const ProcessResult killed = liste({"5", "0", "2"}, testing::StandardOutput::BrokenPipe);
     EXPECT_EQ(killed.signal, SIGPIPE);

@@ -32,6 +32,23 @@ struct HandWorked {
     std::string targetLine;
 };
 
+// With Abs = 0 both signs give the same number, and the header still shows
+// the sign that was chosen.
+TEST(ContinuedFraction, TheHeaderKeepsTheChosenSignBeforeAnAbsOfZero) {
+    for (const auto& [plus, minus, start] :
+         {std::tuple{TargetParameters{97, 0, 99, 1}, TargetParameters{97, 0, 99, -1}, "Ziel: (√97 - 0) / 99 "},
+          std::tuple{TargetParameters{4, 0, 1, 1}, TargetParameters{4, 0, 1, -1}, "Ziel: (√4 - 0) / 1 "}}) {
+        const std::vector<std::string> withPlus = continuedFractionLines(plus);
+        const std::vector<std::string> withMinus = continuedFractionLines(minus);
+        ASSERT_FALSE(withMinus.empty());
+        EXPECT_EQ(withMinus[0].rfind(start, 0), 0u) << withMinus[0];
+        std::string plusHeader = withMinus[0];
+        plusHeader.replace(plusHeader.find(" - 0)"), 5, " + 0)");
+        EXPECT_EQ(withPlus[0], plusHeader);
+        EXPECT_TRUE(std::equal(withPlus.begin() + 1, withPlus.end(), withMinus.begin() + 1, withMinus.end()));
+    }
+}
+
 TEST(ContinuedFraction, HandWorkedExpansions) {
     const std::vector<std::int64_t> fibonacciLike{1, 2, 5, 12, 29, 70, 169, 408, 985, 2378, 5741};
     const HandWorked cases[] = {

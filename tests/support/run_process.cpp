@@ -30,6 +30,9 @@ ProcessResult runProcess(const std::string& program, const std::vector<std::stri
         posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/full", O_WRONLY, 0);
         break;
     case StandardOutput::Closed: posix_spawn_file_actions_addclose(&actions, STDOUT_FILENO); break;
+    case StandardOutput::ReadOnly:
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_RDONLY, 0);
+        break;
     case StandardOutput::BrokenPipe: posix_spawn_file_actions_adddup2(&actions, brokenPipe[1], STDOUT_FILENO); break;
     }
     posix_spawn_file_actions_adddup2(&actions, err[1], STDERR_FILENO);

@@ -15,7 +15,7 @@ struct ProcessResult {
 // Where the program's standard output goes: collected, to /dev/full (every
 // write fails with "no space"), closed, or into a pipe whose reader has
 // already gone (writes fail with a broken pipe).
-enum class StandardOutput { Collected, DevFull, Closed, BrokenPipe };
+enum class StandardOutput { Collected, DevFull, Closed, ReadOnly, BrokenPipe };
 
 // Runs a program with arguments, waits for it and collects both outputs.
 ProcessResult runProcess(const std::string& program, const std::vector<std::string>& arguments,
