@@ -75,8 +75,8 @@ void Form1::bindEvents() {
     connect(c_.hscn, &view::ValueScrollBar::scroll, this, guarded([graph] { graph->hscn_Scroll(); }));
 
     connect(c_.picGraph, &view::DrawingSurface::mouseDown, this,
-            guarded([tools, history](Qt::MouseButton b, Qt::KeyboardModifiers s, float x, float y) {
-                history->beginToolStep();
+            guarded([this, tools, history](Qt::MouseButton b, Qt::KeyboardModifiers s, float x, float y) {
+                history->beginToolStep(c_.cmdTool[static_cast<std::size_t>(windowChoices().tool)]->text());
                 tools->picGraph_MouseDown(b, s, x, y);
             }));
     connect(c_.picGraph, &view::DrawingSurface::mouseMove, this,

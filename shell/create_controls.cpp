@@ -64,7 +64,7 @@ SurfaceLine* lineInTwips(DrawingSurface* surface, double x1, double y1, double x
 } // namespace
 
 void Form1::createControls() {
-    setWindowTitle(QStringLiteral("Rationale Velnorit"));
+    setWindowTitle(QStringLiteral("Rationale Velnorit[*]"));
     setWindowIcon(programIcon());
     // The client area scrolls only on screens too small for the arrangement.
     auto* scroller = new QScrollArea(this);
@@ -241,15 +241,14 @@ void Form1::createControls() {
         action->setShortcuts(keys);
         return action;
     };
-    c_.cmdUndo = entry(QStringLiteral("Rückgängig"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    c_.cmdRedo = entry(QStringLiteral("Wiederholen"),
-                       {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // "Rückgängig" and "Wiederholen" come first, from the history
+    // (createUndoEntries).
     extras->addSeparator();
     c_.cmdOpenLesson = entry(QStringLiteral("Tafelbild öffnen …"), {QKeySequence(QKeySequence::Open)});
     c_.cmdSaveLesson = entry(QStringLiteral("Tafelbild speichern"), {QKeySequence(QKeySequence::Save)});
     c_.cmdSaveLessonAs = entry(QStringLiteral("Tafelbild speichern unter …"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
     c_.cmdSave = entry(QStringLiteral("Bild exportieren …"), {QKeySequence(Qt::CTRL | Qt::Key_E)});
-    c_.cmdPrint = entry(QStringLiteral("Drucken …"), {QKeySequence(Qt::CTRL | Qt::Key_P)});
+    c_.cmdPrint = entry(QStringLiteral("Drucken …"), {QKeySequence(QKeySequence::Print)});
     extras->addSeparator();
     c_.cmdTool[0] = entry(QStringLiteral("Steigung"), {QKeySequence(Qt::Key_F5)});
     c_.cmdTool[1] = entry(QStringLiteral("Freihand"), {QKeySequence(Qt::Key_F6)});
@@ -264,6 +263,37 @@ void Form1::createControls() {
     c_.cmdKettenbruch = extras->addAction(QStringLiteral("Kettenbruch …"));
 
     new FocusMark(this);
+}
+
+namespace {
+
+// The stack's entry, named "Rückgängig: Freihand" and the like, or only
+// by its caption when there is nothing to take back. Triggering it goes
+// through the history, which first ends a stroke still drawn.
+QAction* historyEntry(QAction* action, const QString& caption, void (QUndoStack::*textChanged)(const QString&),
+                      QUndoStack& stack, const QString& step, const QList<QKeySequence>& keys) {
+    QObject::disconnect(action, &QAction::triggered, &stack, nullptr);
+    const auto name = [action, caption](const QString& text) {
+        action->setText(text.isEmpty() ? caption : caption + QStringLiteral(": ") + text);
+    };
+    name(step);
+    QObject::connect(&stack, textChanged, action, name);
+    action->setShortcuts(keys);
+    return action;
+}
+
+} // namespace
+
+void Form1::createUndoEntries() {
+    QUndoStack& stack = undoHistory_->stack();
+    QAction* first = c_.Extras->actions().value(0);
+    c_.cmdUndo = historyEntry(stack.createUndoAction(c_.Extras), QStringLiteral("Rückgängig"),
+                              &QUndoStack::undoTextChanged, stack, stack.undoText(), QKeySequence::keyBindings(QKeySequence::Undo));
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y))) redoKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    c_.cmdRedo = historyEntry(stack.createRedoAction(c_.Extras), QStringLiteral("Wiederholen"),
+                              &QUndoStack::redoTextChanged, stack, stack.redoText(), redoKeys);
+    c_.Extras->insertActions(first, {c_.cmdUndo, c_.cmdRedo});
 }
 
 } // namespace velnorit::shell

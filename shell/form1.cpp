@@ -24,7 +24,12 @@ Form1::Form1() : state_(std::make_unique<WindowState>()) {
     graphView_ = std::make_unique<view::GraphView>(*state_, c_);
     pointerTools_ = std::make_unique<tools::PointerTools>(*state_, c_);
     undoHistory_ = std::make_unique<tools::UndoHistory>(*graphView_, *c_.picGraph);
+    createUndoEntries();
     bindEvents();
+    // The title's change mark: set while the window differs from the lesson
+    // last opened or saved (or from the start).
+    connect(&undoHistory_->stack(), &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
 }
 
 Form1::~Form1() = default;
@@ -43,7 +48,6 @@ void Form1::Form_Load() {
     c_.Picture2[3]->setBackColor(view::rgb(235, 0, 0));
     graphView_->redraw();
     undoHistory_->start();
-    savedLesson_ = collectLesson();
 }
 
 // Ends at once, without asking; nothing is saved.

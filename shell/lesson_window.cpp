@@ -50,9 +50,7 @@ view::LessonSnapshot Form1::lessonSnapshot() const {
 view::Lesson Form1::collectLesson() const { return view::completeLesson(lessonSnapshot()); }
 
 void Form1::applyLesson(const view::Lesson& lesson) {
-    // Not yet a step of the history: applied at once.
-    OpenLessonCommand step(*this, lesson);
-    step.redo();
+    undoHistory_->push(std::make_unique<OpenLessonCommand>(*this, lesson));
 }
 
 } // namespace velnorit::shell

@@ -214,7 +214,7 @@ TEST_F(LessonBoard, SavesTheWindowAndReportsAFailedSaveKeepingTheOldFile) {
     ASSERT_TRUE(form().saveLessonTo(path));
     EXPECT_EQ(form().lessonPath(), path);
     EXPECT_FALSE(form().hasUnsavedChanges());
-    EXPECT_EQ(form().windowTitle(), "Rationale Velnorit – stunde.velnorit");
+    EXPECT_EQ(form().windowTitle(), "Rationale Velnorit – stunde.velnorit[*]");
     const view::LessonOrError read = view::readLessonFile(path);
     ASSERT_TRUE(std::holds_alternative<view::Lesson>(read));
     EXPECT_EQ(std::get<view::Lesson>(read), form().collectLesson());

@@ -171,6 +171,68 @@ TEST_F(UndoRedo, ZeichnenIsUndoneButTheReadoutIsNoStep) {
     EXPECT_FALSE(form().undoHistory().canUndo());
 }
 
+// The entries name the step they would take back or do again, and are
+// greyed out when there is none; the keys go the same way as the menu.
+TEST_F(UndoRedo, TheEntriesNameTheirStepAndAreGreyedOutWithoutOne) {
+    form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+    const QAction* undoEntry = c().cmdUndo;
+    const QAction* redoEntry = c().cmdRedo;
+    EXPECT_FALSE(undoEntry->isEnabled());
+    EXPECT_FALSE(redoEntry->isEnabled());
+    EXPECT_EQ(undoEntry->text(), "Rückgängig");
+    EXPECT_EQ(redoEntry->text(), "Wiederholen");
+    struct Step {
+        QString name;
+        std::function<void()> take;
+    };
+    const std::vector<Step> steps = {
+        {"Steigung", [this] { chooseTool(0); stroke(near(1, 0), near(20, 0.2)); }},
+        {"Freihand", [this] { chooseTool(1); stroke(near(1, 0), near(20, 0.2)); }},
+        {"Stempel", [this] { chooseTool(2); stroke(near(1, 0), near(2, 0.1)); }},
+        {"Radierer", [this] { chooseTool(3); stroke(near(1, 0), near(20, 0.2)); }},
+        {"Alles wischen", [this] { c().cmdAlles->trigger(); }},
+        {"Zeichnen", [this] { c().cmdZeichnen->trigger(); }}};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name.toStdString());
+        step.take();
+        EXPECT_TRUE(undoEntry->isEnabled());
+        EXPECT_EQ(undoEntry->text(), "Rückgängig: " + step.name);
+        EXPECT_FALSE(redoEntry->isEnabled());
+        c().cmdUndo->trigger();
+        EXPECT_EQ(redoEntry->text(), "Wiederholen: " + step.name);
+        EXPECT_TRUE(redoEntry->isEnabled());
+        QTest::keyClick(&form(), Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(undoEntry->text(), "Rückgängig: " + step.name);
+        EXPECT_FALSE(redoEntry->isEnabled());
+    }
+}
+
+// Strg+Z while a stroke is drawn takes back what it drew so far; the rest
+// of the stroke is a step of its own, not part of the next one.
+TEST_F(UndoRedo, UndoInTheMiddleOfAStrokeEndsItsStepFirst) {
+    form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+    chooseTool(1);
+    stroke(near(0, 0.05), near(3, 0.1)); // an earlier step
+    const std::size_t before = opCount();
+    press(near(1, 0));
+    move(near(10, 0.1));
+    ASSERT_GT(opCount(), before);
+    QTest::keyClick(c().vscNenner, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(opCount(), before);
+    move(near(20, 0.15));
+    move(near(30, 0.2));
+    release(near(30, 0.2));
+    const std::size_t rest = opCount();
+    ASSERT_GT(rest, before);
+    stroke(near(2, 0.3), near(8, 0.3)); // the next step
+    undo();
+    EXPECT_EQ(opCount(), rest);
+    undo();
+    EXPECT_EQ(opCount(), before);
+}
+
 // More steps than are kept: the oldest go, at least a hundred stay, and the
 // last hundred can all be undone in order.
 TEST_F(UndoRedo, KeepsAtLeastAHundredStepsAndDropsTheOldest) {
