@@ -9,6 +9,7 @@
 #include "shell/twips.h"
 #include "shell/window_icon.h"
 
+#include <QActionGroup>
 #include <QMenuBar>
 #include <QScrollArea>
 
@@ -259,6 +260,14 @@ void Form1::createControls() {
     c_.cmdColour[2] = entry(QStringLiteral("Farbe Gelb"), {QKeySequence(Qt::CTRL | Qt::Key_2)});
     c_.cmdColour[3] = entry(QStringLiteral("Farbe Rot"), {QKeySequence(Qt::CTRL | Qt::Key_3)});
     c_.cmdColour[1] = entry(QStringLiteral("Farbe Blau"), {QKeySequence(Qt::CTRL | Qt::Key_4)});
+    // The tool and the colour in use stand checked, whichever way they were chosen.
+    for (const auto& entries : {c_.cmdTool, c_.cmdColour}) {
+        auto* group = new QActionGroup(extras);
+        for (QAction* action : entries) {
+            action->setCheckable(true);
+            group->addAction(action);
+        }
+    }
     extras->addSeparator();
     c_.cmdKettenbruch = extras->addAction(QStringLiteral("Kettenbruch …"));
 

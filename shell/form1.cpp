@@ -48,6 +48,7 @@ void Form1::Form_Load() {
     c_.Picture2[3]->setBackColor(view::rgb(235, 0, 0));
     graphView_->redraw();
     undoHistory_->start();
+    showChoicesInMenu();
 }
 
 // Ends at once, without asking; nothing is saved.
@@ -81,7 +82,16 @@ void Form1::cmdRedo_Click() { undoHistory_->redo(); }
 // The same option a click would select, so that the frame shows the choice.
 void Form1::cmdTool_Click(int index) { c_.Option2[static_cast<std::size_t>(index)]->click(); }
 
-void Form1::cmdColour_Click(int index) { pointerTools_->Picture2_Click(index); }
+void Form1::cmdColour_Click(int index) {
+    pointerTools_->Picture2_Click(index);
+    showChoicesInMenu();
+}
+
+void Form1::showChoicesInMenu() {
+    const WindowChoices choices = windowChoices();
+    c_.cmdTool[static_cast<std::size_t>(choices.tool)]->setChecked(true);
+    c_.cmdColour[static_cast<std::size_t>(choices.colour)]->setChecked(true);
+}
 
 // The continued fraction of the target that the pointer readout uses too:
 // the one of the last computeTarget, which need not be the one of the graph.

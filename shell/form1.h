@@ -65,6 +65,8 @@ public:
     void printTo(QPrinter& printer); // the worksheet
     void cmdTool_Click(int index);   // as a click on Option2(index)
     void cmdColour_Click(int index); // as a click on Picture2(index)
+    // Checks the entries of the tool and the colour in use.
+    void showChoicesInMenu();
 
     // The window as a lesson file keeps it (lesson_window.cpp): the graph
     // as last drawn, panned as now, with the board the tools drew on it.

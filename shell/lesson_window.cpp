@@ -28,6 +28,7 @@ void Form1::applyWindowChoices(const WindowChoices& choices) {
     c_.Text3->setText(choices.markerText);
     pointerTools_->Picture2_Click(std::clamp(choices.colour, 0, 3));
     c_.Option2[static_cast<std::size_t>(std::clamp(choices.tool, 0, 3))]->setChecked(true);
+    showChoicesInMenu();
 }
 
 view::LessonSnapshot Form1::lessonSnapshot() const {

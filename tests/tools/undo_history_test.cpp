@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -247,6 +248,51 @@ TEST_F(UndoRedo, KeepsAtLeastAHundredStepsAndDropsTheOldest) {
     EXPECT_EQ(opCount(), sizes[sizes.size() - 100]);
     while (form().undoHistory().canUndo()) undo();
     EXPECT_GT(opCount(), start);
+}
+
+// The entries of the tools and the colours show the one in use, checked
+// alone, whether it was chosen by key, by the menu, by the option button or
+// colour box, or by a lesson put into the window.
+TEST_F(UndoRedo, TheToolAndColourEntriesShowTheChoiceInUse) {
+    form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+    const std::array<Qt::Key, 4> toolKeys = {Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8};
+    const std::array<Qt::Key, 4> colourKeys = {Qt::Key_1, Qt::Key_4, Qt::Key_2, Qt::Key_3}; // by box
+    const auto lessonWith = [this](int tool, int colour) {
+        shell::WindowChoices choices = form().windowChoices();
+        choices.tool = tool;
+        choices.colour = colour;
+        form().applyWindowChoices(choices);
+    };
+    struct Way {
+        const char* name;
+        std::function<void(int)> tool;
+        std::function<void(int)> colour;
+    };
+    const std::vector<Way> ways = {
+        {"key", [&](int i) { QTest::keyClick(c().vscNenner, toolKeys[static_cast<std::size_t>(i)]); },
+         [&](int i) { QTest::keyClick(c().vscNenner, colourKeys[static_cast<std::size_t>(i)], Qt::ControlModifier); }},
+        {"menu", [this](int i) { c().cmdTool[static_cast<std::size_t>(i)]->trigger(); },
+         [this](int i) { c().cmdColour[static_cast<std::size_t>(i)]->trigger(); }},
+        {"control", [this](int i) { chooseTool(i); },
+         [this](int i) { QTest::mouseClick(c().Picture2[static_cast<std::size_t>(i)], Qt::LeftButton); }},
+        {"lesson", [&](int i) { lessonWith(i, form().windowChoices().colour); },
+         [&](int i) { lessonWith(form().windowChoices().tool, i); }}};
+    const auto checkedAlone = [](const std::array<QAction*, 4>& entries, std::size_t chosen) {
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            if (entries[i]->isChecked() != (i == chosen)) return false;
+        return true;
+    };
+    for (const Way& way : ways)
+        for (int i : {2, 0, 3, 1}) {
+            SCOPED_TRACE(std::string(way.name) + " " + std::to_string(i));
+            way.tool(i);
+            EXPECT_TRUE(c().Option2[static_cast<std::size_t>(i)]->isChecked());
+            EXPECT_TRUE(checkedAlone(c().cmdTool, static_cast<std::size_t>(i)));
+            way.colour(i);
+            EXPECT_EQ(form().windowChoices().colour, i);
+            EXPECT_TRUE(checkedAlone(c().cmdColour, static_cast<std::size_t>(i)));
+        }
 }
 
 // The keys of "Extras" select the same option or colour box as a click and
