@@ -96,6 +96,7 @@ TEST_F(StartedForm, ShowsTheEntriesOfExtrasWithTheirKeys) {
         {"Tafelbild speichern", {"Ctrl+S"}},
         {"Tafelbild speichern unter …", {"Ctrl+Shift+S"}},
         {"Bild exportieren …", {"Ctrl+E"}},
+        {"Liste speichern …", {}},
         {"Drucken …", {"Ctrl+P"}},
         {"Steigung", {"F5"}},
         {"Freihand", {"F6"}},
