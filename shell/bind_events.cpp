@@ -75,8 +75,8 @@ void Form1::bindEvents() {
     connect(c_.hscn, &view::ValueScrollBar::scroll, this, guarded([graph] { graph->hscn_Scroll(); }));
 
     connect(c_.picGraph, &view::DrawingSurface::mouseDown, this,
-            guarded([tools, history](Qt::MouseButton b, Qt::KeyboardModifiers s, float x, float y) {
-                history->beginToolStep();
+            guarded([this, tools, history](Qt::MouseButton b, Qt::KeyboardModifiers s, float x, float y) {
+                history->beginToolStep(c_.cmdTool[static_cast<std::size_t>(windowChoices().tool)]->text());
                 tools->picGraph_MouseDown(b, s, x, y);
             }));
     connect(c_.picGraph, &view::DrawingSurface::mouseMove, this,
@@ -89,12 +89,17 @@ void Form1::bindEvents() {
                 history->endToolStep();
             }));
     for (int index = 0; index < 4; ++index)
-        connect(c_.Option2[index], &QRadioButton::toggled, this, guarded([tools, index](bool selected) {
-                    if (selected) tools->Option2_Click(index);
+        connect(c_.Option2[index], &QRadioButton::toggled, this, guarded([this, tools, index](bool selected) {
+                    if (!selected) return;
+                    tools->Option2_Click(index);
+                    showChoicesInMenu();
                 }));
     for (int index = 0; index < 5; ++index)
         connect(c_.Picture2[index], &view::DrawingSurface::clicked, this,
-                guarded([tools, index] { tools->Picture2_Click(index); }));
+                guarded([this, tools, index] {
+                    tools->Picture2_Click(index);
+                    showChoicesInMenu();
+                }));
     connect(c_.Text3, &QLineEdit::textChanged, this, guarded([tools] { tools->Text3_Change(); }));
 
     auto* hider = new ReadoutHider(*tools, this);

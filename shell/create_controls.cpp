@@ -10,6 +10,7 @@
 #include "shell/twips.h"
 #include "shell/window_icon.h"
 
+#include <QActionGroup>
 #include <QMenuBar>
 #include <QScrollArea>
 
@@ -64,7 +65,7 @@ SurfaceLine* lineInTwips(DrawingSurface* surface, double x1, double y1, double x
 } // namespace
 
 void Form1::createControls() {
-    setWindowTitle(QStringLiteral("Rationale Velnorit"));
+    setWindowTitle(QStringLiteral("Rationale Velnorit[*]"));
     setWindowIcon(programIcon());
     // The client area scrolls only on screens too small for the arrangement.
     auto* scroller = new QScrollArea(this);
@@ -239,16 +240,15 @@ void Form1::createControls() {
         action->setShortcuts(keys);
         return action;
     };
-    c_.cmdUndo = entry(QStringLiteral("Rückgängig"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    c_.cmdRedo = entry(QStringLiteral("Wiederholen"),
-                       {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // "Rückgängig" and "Wiederholen" come first, from the history
+    // (createUndoEntries).
     extras->addSeparator();
     c_.cmdOpenLesson = entry(QStringLiteral("Tafelbild öffnen …"), {QKeySequence(QKeySequence::Open)});
     c_.cmdSaveLesson = entry(QStringLiteral("Tafelbild speichern"), {QKeySequence(QKeySequence::Save)});
     c_.cmdSaveLessonAs = entry(QStringLiteral("Tafelbild speichern unter …"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
     c_.cmdExport = entry(QStringLiteral("Bild exportieren …"), {QKeySequence(Qt::CTRL | Qt::Key_E)});
     c_.cmdSaveList = entry(QStringLiteral("Liste speichern …"), {});
-    c_.cmdPrint = entry(QStringLiteral("Drucken …"), {QKeySequence(Qt::CTRL | Qt::Key_P)});
+    c_.cmdPrint = entry(QStringLiteral("Drucken …"), {QKeySequence(QKeySequence::Print)});
     extras->addSeparator();
     c_.cmdTool[0] = entry(QStringLiteral("Steigung"), {QKeySequence(Qt::Key_F5)});
     c_.cmdTool[1] = entry(QStringLiteral("Freihand"), {QKeySequence(Qt::Key_F6)});
@@ -259,10 +259,49 @@ void Form1::createControls() {
     c_.cmdColour[2] = entry(QStringLiteral("Farbe Gelb"), {QKeySequence(Qt::CTRL | Qt::Key_2)});
     c_.cmdColour[3] = entry(QStringLiteral("Farbe Rot"), {QKeySequence(Qt::CTRL | Qt::Key_3)});
     c_.cmdColour[1] = entry(QStringLiteral("Farbe Blau"), {QKeySequence(Qt::CTRL | Qt::Key_4)});
+    // The tool and the colour in use stand checked, whichever way they were chosen.
+    for (const auto& entries : {c_.cmdTool, c_.cmdColour}) {
+        auto* group = new QActionGroup(extras);
+        for (QAction* action : entries) {
+            action->setCheckable(true);
+            group->addAction(action);
+        }
+    }
     extras->addSeparator();
     c_.cmdKettenbruch = extras->addAction(QStringLiteral("Kettenbruch …"));
 
     new FocusMark(this);
+}
+
+namespace {
+
+// The stack's entry, named "Rückgängig: Freihand" and the like, or only
+// by its caption when there is nothing to take back. Triggering it goes
+// through the history, which first ends a stroke still drawn.
+QAction* historyEntry(QAction* action, const QString& caption, void (QUndoStack::*textChanged)(const QString&),
+                      QUndoStack& stack, const QString& step, const QList<QKeySequence>& keys) {
+    QObject::disconnect(action, &QAction::triggered, &stack, nullptr);
+    const auto name = [action, caption](const QString& text) {
+        action->setText(text.isEmpty() ? caption : caption + QStringLiteral(": ") + text);
+    };
+    name(step);
+    QObject::connect(&stack, textChanged, action, name);
+    action->setShortcuts(keys);
+    return action;
+}
+
+} // namespace
+
+void Form1::createUndoEntries() {
+    QUndoStack& stack = undoHistory_->stack();
+    QAction* first = c_.Extras->actions().value(0);
+    c_.cmdUndo = historyEntry(stack.createUndoAction(c_.Extras), QStringLiteral("Rückgängig"),
+                              &QUndoStack::undoTextChanged, stack, stack.undoText(), QKeySequence::keyBindings(QKeySequence::Undo));
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y))) redoKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    c_.cmdRedo = historyEntry(stack.createRedoAction(c_.Extras), QStringLiteral("Wiederholen"),
+                              &QUndoStack::redoTextChanged, stack, stack.redoText(), redoKeys);
+    c_.Extras->insertActions(first, {c_.cmdUndo, c_.cmdRedo});
 }
 
 } // namespace velnorit::shell

@@ -24,7 +24,12 @@ Form1::Form1() : state_(std::make_unique<WindowState>()) {
     graphView_ = std::make_unique<view::GraphView>(*state_, c_);
     pointerTools_ = std::make_unique<tools::PointerTools>(*state_, c_);
     undoHistory_ = std::make_unique<tools::UndoHistory>(*graphView_, *c_.picGraph);
+    createUndoEntries();
     bindEvents();
+    // The title's change mark: set while the window differs from the lesson
+    // last opened or saved (or from the start).
+    connect(&undoHistory_->stack(), &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
 }
 
 Form1::~Form1() = default;
@@ -43,7 +48,7 @@ void Form1::Form_Load() {
     c_.Picture2[3]->setBackColor(view::rgb(235, 0, 0));
     graphView_->redraw();
     undoHistory_->start();
-    savedLesson_ = collectLesson();
+    showChoicesInMenu();
 }
 
 // Ends at once, without asking; nothing is saved.
@@ -77,7 +82,16 @@ void Form1::cmdRedo_Click() { undoHistory_->redo(); }
 // The same option a click would select, so that the frame shows the choice.
 void Form1::cmdTool_Click(int index) { c_.Option2[static_cast<std::size_t>(index)]->click(); }
 
-void Form1::cmdColour_Click(int index) { pointerTools_->Picture2_Click(index); }
+void Form1::cmdColour_Click(int index) {
+    pointerTools_->Picture2_Click(index);
+    showChoicesInMenu();
+}
+
+void Form1::showChoicesInMenu() {
+    const WindowChoices choices = windowChoices();
+    c_.cmdTool[static_cast<std::size_t>(choices.tool)]->setChecked(true);
+    c_.cmdColour[static_cast<std::size_t>(choices.colour)]->setChecked(true);
+}
 
 // The continued fraction of the target that the pointer readout uses too:
 // the one of the last computeTarget, which need not be the one of the graph.

@@ -75,6 +75,8 @@ public:
     bool printTo(QPrinter& printer);
     void cmdTool_Click(int index);   // as a click on Option2(index)
     void cmdColour_Click(int index); // as a click on Picture2(index)
+    // Checks the entries of the tool and the colour in use.
+    void showChoicesInMenu();
 
     // The window as a lesson file keeps it (lesson_window.cpp): the graph
     // as last drawn, panned as now, with the board the tools drew on it.
@@ -93,7 +95,7 @@ public:
     bool saveLessonTo(const QString& path);
     // Whether the window differs from the lesson last opened or saved (or
     // from the start).
-    bool hasUnsavedChanges() const { return collectLesson() != savedLesson_; }
+    bool hasUnsavedChanges() const { return !undoHistory_->stack().isClean(); }
     void cmdOpenLesson_Click();
     void cmdSaveLesson_Click();
     void cmdSaveLessonAs_Click();
@@ -109,6 +111,7 @@ protected:
 
 private:
     void createControls();
+    void createUndoEntries(); // once the history is there
     void applyTabOrder();
     void bindEvents();
     void updateTitle();
@@ -121,7 +124,6 @@ private:
     ScreenTwips arrangedFor_;     // the screen the window was arranged for
     bool fittedToFrame_ = false; // placed again once framed by a window manager
     QString lessonPath_;          // the lesson file the board came from or was saved to
-    view::Lesson savedLesson_;    // the window as last opened or saved
     // Asks whether unsaved changes are to be saved first; false: cancelled.
     bool changesMayGo();
     ContinuedFractionWindow* continuedFractionWindow_ = nullptr; // a child, made at its first use

@@ -76,7 +76,7 @@ bool Form1::openLessonFile(const QString& path) {
     }
     applyLesson(std::get<view::Lesson>(read));
     lessonPath_ = absolute;
-    savedLesson_ = collectLesson();
+    undoHistory_->stack().setClean();
     updateTitle();
     return true;
 }
@@ -94,7 +94,7 @@ bool Form1::saveLessonTo(const QString& path) {
         return false;
     }
     lessonPath_ = absolute;
-    savedLesson_ = lesson;
+    undoHistory_->stack().setClean();
     updateTitle();
     return true;
 }
@@ -141,10 +141,10 @@ void Form1::cmdSaveLessonAs_Click() {
 // file's name and a mark for unsaved changes follow.
 void Form1::updateTitle() {
     if (lessonPath_.isEmpty()) {
-        setWindowTitle(kProgramName);
+        setWindowTitle(kProgramName + QStringLiteral("[*]"));
         return;
     }
-    QString title = kProgramName + QStringLiteral(" \u2013 ") + QFileInfo(lessonPath_).fileName();
+    QString title = kProgramName + QStringLiteral(" \u2013 ") + QFileInfo(lessonPath_).fileName() + QStringLiteral("[*]");
     setWindowTitle(title);
 }
 

@@ -28,6 +28,7 @@ void Form1::applyWindowChoices(const WindowChoices& choices) {
     c_.Text3->setText(choices.markerText);
     pointerTools_->Picture2_Click(std::clamp(choices.colour, 0, 3));
     c_.Option2[static_cast<std::size_t>(std::clamp(choices.tool, 0, 3))]->setChecked(true);
+    showChoicesInMenu();
 }
 
 view::LessonSnapshot Form1::lessonSnapshot() const {
@@ -50,9 +51,7 @@ view::LessonSnapshot Form1::lessonSnapshot() const {
 view::Lesson Form1::collectLesson() const { return view::completeLesson(lessonSnapshot()); }
 
 void Form1::applyLesson(const view::Lesson& lesson) {
-    // Not yet a step of the history: applied at once.
-    OpenLessonCommand step(*this, lesson);
-    step.redo();
+    undoHistory_->push(std::make_unique<OpenLessonCommand>(*this, lesson));
 }
 
 } // namespace velnorit::shell

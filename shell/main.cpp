@@ -81,6 +81,8 @@ int main(int argc, char** argv) {
     velnorit::shell::Form1 form;
     velnorit::shell::runHandler([&] { form.Form_Load(); });
     form.show();
+    // Without a window manager nothing else gives the window the keyboard.
+    form.activateWindow();
     // A missing or broken file is reported, and the window starts as usual.
     if (!request.file.empty())
         velnorit::shell::runHandler([&] { form.openLessonFile(QString::fromLocal8Bit(request.file.c_str())); });

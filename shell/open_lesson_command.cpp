@@ -8,10 +8,23 @@
 namespace velnorit::shell {
 
 OpenLessonCommand::OpenLessonCommand(Form1& form, view::Lesson lesson)
-    : QUndoCommand(QStringLiteral("Tafelbild öffnen")), form_(form), lesson_(std::move(lesson)),
+    : HistoryCommand(QStringLiteral("Tafelbild öffnen"), false), form_(form), lesson_(std::move(lesson)),
       beforeSheet_(form.undoHistory().currentSheet()), beforeChoices_(form.windowChoices()) {}
 
-void OpenLessonCommand::redo() {
+OpenLessonCommand::OpenLessonCommand(Form1& form, OpenLessonCommand& applied)
+    : HistoryCommand(applied.text(), true), form_(form), applied_(applied.applied_),
+      beforeSheet_(std::move(applied.beforeSheet_)), beforeChoices_(std::move(applied.beforeChoices_)),
+      afterSheet_(std::move(applied.afterSheet_)), afterChoices_(std::move(applied.afterChoices_)) {}
+
+std::size_t OpenLessonCommand::memoryBytes() const {
+    return sizeof(*this) + beforeSheet_.toolOps.memoryBytes() + afterSheet_.toolOps.memoryBytes();
+}
+
+std::unique_ptr<tools::HistoryCommand> OpenLessonCommand::moveOut() {
+    return std::unique_ptr<HistoryCommand>(new OpenLessonCommand(form_, *this));
+}
+
+void OpenLessonCommand::redoStep() {
     tools::UndoHistory& history = form_.undoHistory();
     if (applied_) {
         history.restore(afterSheet_, true);
@@ -27,7 +40,7 @@ void OpenLessonCommand::redo() {
     applied_ = true;
 }
 
-void OpenLessonCommand::undo() {
+void OpenLessonCommand::undoStep() {
     form_.undoHistory().restore(beforeSheet_, true);
     form_.applyWindowChoices(beforeChoices_);
 }

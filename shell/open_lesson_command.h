@@ -4,7 +4,6 @@
 #include "view/lesson_file.h"
 
 #include <QString>
-#include <QUndoCommand>
 
 namespace velnorit::shell {
 
@@ -23,14 +22,20 @@ struct WindowChoices {
 // window (controls, a redraw through the normal path, then the board drawn
 // in the graph's present coordinate system); undo brings back the sheet
 // and the choices of before, a later redo those of after.
-class OpenLessonCommand : public QUndoCommand {
+class OpenLessonCommand : public tools::HistoryCommand {
 public:
     OpenLessonCommand(Form1& form, view::Lesson lesson);
 
-    void undo() override;
-    void redo() override;
+    std::size_t memoryBytes() const override;
+    std::unique_ptr<HistoryCommand> moveOut() override;
+
+protected:
+    void undoStep() override;
+    void redoStep() override;
 
 private:
+    OpenLessonCommand(Form1& form, OpenLessonCommand& applied); // takes its data, already done
+
     Form1& form_;
     view::Lesson lesson_; // until the first redo
     bool applied_ = false;

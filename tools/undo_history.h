@@ -5,8 +5,12 @@
 #include "view/retained_drawing.h"
 #include "view/view_settings.h"
 
+#include <QString>
+#include <QUndoCommand>
+#include <QUndoStack>
+
 #include <cstddef>
-#include <deque>
+#include <memory>
 
 namespace velnorit::tools {
 
@@ -20,6 +24,31 @@ namespace velnorit::tools {
 // them gives that picture back), whether that picture had been wiped, and
 // the operations the tools had drawn on it. No step holds a copy of the
 // plotted picture.
+//
+// The steps are the commands of a QUndoStack, which names them in the menu
+// and greys the entries out. The stack knows no memory budget: when the
+// steps beyond kKeptSteps hold too much, the stack is built again without
+// the oldest, each command's data moved into a fresh one.
+
+// One step on the stack. Its data can move into a fresh command that is
+// pushed without being done again.
+class HistoryCommand : public QUndoCommand {
+public:
+    explicit HistoryCommand(const QString& name, bool alreadyDone) : QUndoCommand(name), alreadyDone_(alreadyDone) {}
+    void redo() final;
+    void undo() final { undoStep(); }
+    virtual std::size_t memoryBytes() const = 0;
+    // A command with this one's data, already done; this one is left empty.
+    virtual std::unique_ptr<HistoryCommand> moveOut() = 0;
+
+protected:
+    virtual void redoStep() = 0;
+    virtual void undoStep() = 0;
+
+private:
+    bool alreadyDone_; // the next redo is the push of a step already on the screen
+};
+
 class UndoHistory : public view::RedrawListener {
 public:
     static constexpr std::size_t kMaxSteps = 300;
@@ -34,16 +63,21 @@ public:
     // From now on steps are recorded; the picture shown is the first one.
     void start();
 
-    void beginToolStep(); // a press on the graph
-    void endToolStep();   // its release
-    void recordWipe();    // just before "Alles" clears the graph
+    void beginToolStep(const QString& toolName); // a press on the graph
+    void endToolStep();                          // its release
+    void recordWipe();                           // just before "Alles" clears the graph
+    // Puts a step on the stack: done at once unless it says it is done.
+    void push(std::unique_ptr<HistoryCommand> step);
 
-    bool canUndo() const { return position_ > 0; }
-    bool canRedo() const { return position_ < steps_.size(); }
+    bool canUndo() const { return stack_.canUndo(); }
+    bool canRedo() const { return stack_.canRedo(); }
+    // Both first end the step of a stroke still drawn; the rest of the
+    // stroke is a step of its own.
     void undo();
     void redo();
+    QUndoStack& stack() { return stack_; }
 
-    std::size_t stepCount() const { return steps_.size(); }
+    std::size_t stepCount() const { return static_cast<std::size_t>(stack_.count()); }
     std::size_t memoryBytes() const;
 
     void aboutToRedraw() override;
@@ -70,24 +104,17 @@ public:
     void restore(const Sheet& sheet, bool withSettings);
 
 private:
-    enum class Kind { Tool, Wipe, Redraw };
-    struct Step {
-        Kind kind = Kind::Tool;
-        std::size_t from = 0;        // Tool: the drawing's size before the step
-        view::DrawingSlice ops;      // Tool: what it drew
-        Sheet before;                // Wipe, Redraw
-        view::ViewSettings after;    // Redraw
-        std::size_t memoryBytes() const { return sizeof(*this) + ops.memoryBytes() + before.toolOps.memoryBytes(); }
-    };
+    class ToolCommand;
+    class WipeCommand;
+    class RedrawCommand;
 
-    void push(Step step);
+    void keepToBudget();
+    void dropOldest(int count);
     void redrawUnrecorded();
 
     view::GraphView& view_;
     view::DrawingSurface& graph_;
-    std::deque<Step> steps_;
-    std::size_t position_ = 0; // steps before it can be undone, from it on redone
-    std::size_t bytes_ = 0;
+    QUndoStack stack_;
 
     view::ViewSettings base_; // of the picture shown
     bool wiped_ = false;
@@ -98,6 +125,7 @@ private:
     bool toolStepOpen_ = false;
     bool reopenAfterRedraw_ = false;
     std::size_t toolFrom_ = 0;
+    QString toolName_;
 };
 
 } // namespace velnorit::tools

@@ -54,7 +54,7 @@ TEST_F(StartedForm, StartsInTheStateOfTheStartUpTable) {
     EXPECT_EQ(c.picGraph->mousePointer(), kSquarePointer);
     EXPECT_EQ(*state.n, 10001);
     EXPECT_EQ(c.Text5->crLfText().substr(0, resultListHeader().size()), resultListHeader());
-    EXPECT_EQ(form->windowTitle(), "Rationale Velnorit");
+    EXPECT_EQ(form->windowTitle(), "Rationale Velnorit[*]");
     EXPECT_FALSE(form->windowIcon().isNull());
     EXPECT_EQ(c.Picture2[0]->toolTip(), "Farbe für Zeichnen wählen");
     EXPECT_EQ(c.Picture2[4]->toolTip(), "");
@@ -80,6 +80,8 @@ TEST_F(StartedForm, ShowsTheEntriesOfExtrasWithTheirKeys) {
     QAction* extras = form->menuBar()->actions().last();
     ASSERT_NE(extras->menu(), nullptr);
     EXPECT_EQ(extras->text(), "Extras");
+    // Each entry with the keys it must have: where Qt knows a standard
+    // sequence (undo, redo, print, …) the platform may add its own to it.
     QStringList entries;
     for (QAction* item : extras->menu()->actions()) {
         if (item->isSeparator()) continue;
@@ -87,13 +89,34 @@ TEST_F(StartedForm, ShowsTheEntriesOfExtrasWithTheirKeys) {
         for (const QKeySequence& k : item->shortcuts()) keys << k.toString(QKeySequence::PortableText);
         entries << item->text() + " " + keys.join(", ");
     }
-    EXPECT_EQ(entries, (QStringList{"Rückgängig Ctrl+Z", "Wiederholen Ctrl+Y, Ctrl+Shift+Z",
-                                    "Tafelbild öffnen … Ctrl+O", "Tafelbild speichern Ctrl+S",
-                                    "Tafelbild speichern unter … Ctrl+Shift+S", "Bild exportieren … Ctrl+E",
-                                    "Liste speichern … ",
-                                    "Drucken … Ctrl+P", "Steigung F5", "Freihand F6",
-                                    "Stempel F7", "Radierer F8", "Farbe Schwarz Ctrl+1", "Farbe Gelb Ctrl+2",
-                                    "Farbe Rot Ctrl+3", "Farbe Blau Ctrl+4", "Kettenbruch … "}));
+    const QList<std::pair<QString, QStringList>> expected = {
+        {"Rückgängig", {"Ctrl+Z"}},
+        {"Wiederholen", {"Ctrl+Y", "Ctrl+Shift+Z"}},
+        {"Tafelbild öffnen …", {"Ctrl+O"}},
+        {"Tafelbild speichern", {"Ctrl+S"}},
+        {"Tafelbild speichern unter …", {"Ctrl+Shift+S"}},
+        {"Bild exportieren …", {"Ctrl+E"}},
+        {"Liste speichern …", {}},
+        {"Drucken …", {"Ctrl+P"}},
+        {"Steigung", {"F5"}},
+        {"Freihand", {"F6"}},
+        {"Stempel", {"F7"}},
+        {"Radierer", {"F8"}},
+        {"Farbe Schwarz", {"Ctrl+1"}},
+        {"Farbe Gelb", {"Ctrl+2"}},
+        {"Farbe Rot", {"Ctrl+3"}},
+        {"Farbe Blau", {"Ctrl+4"}},
+        {"Kettenbruch …", {}}};
+    ASSERT_EQ(entries.size(), expected.size()) << entries.join(" | ").toStdString();
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        const QString& entry = entries[i];
+        EXPECT_TRUE(entry.startsWith(expected[i].first + " ")) << entry.toStdString();
+        const QStringList keys = entry.mid(expected[i].first.size() + 1).split(", ", Qt::SkipEmptyParts);
+        for (const QString& key : expected[i].second) EXPECT_TRUE(keys.contains(key)) << entry.toStdString();
+        if (expected[i].second.isEmpty()) {
+            EXPECT_TRUE(keys.isEmpty()) << entry.toStdString();
+        }
+    }
 }
 
 // Each container's children, back to front: a later one covers an earlier one.

@@ -59,6 +59,14 @@ check "height" "$(field Height)" 768
 "$grab_screen" "$screenshot"
 echo "screenshot: $screenshot"
 
+# Without a window manager the window takes the keyboard at start: a key
+# opens a dialog.
+check "keyboard at start" "$(xdotool getwindowfocus)" "$window"
+xdotool key ctrl+o
+dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tafelbild öffnen$' | head -n 1)
+check "keyboard in the dialog" "$(xdotool getwindowfocus)" "$dialog"
+xdotool key Escape
+
 if ! kill -0 "$pid" 2>/dev/null; then
   echo "FAIL: the program ended by itself"
   fail=1

@@ -214,7 +214,7 @@ TEST_F(LessonBoard, SavesTheWindowAndReportsAFailedSaveKeepingTheOldFile) {
     ASSERT_TRUE(form().saveLessonTo(path));
     EXPECT_EQ(form().lessonPath(), path);
     EXPECT_FALSE(form().hasUnsavedChanges());
-    EXPECT_EQ(form().windowTitle(), "Rationale Velnorit – stunde.velnorit");
+    EXPECT_EQ(form().windowTitle(), "Rationale Velnorit – stunde.velnorit[*]");
     const view::LessonOrError read = view::readLessonFile(path);
     ASSERT_TRUE(std::holds_alternative<view::Lesson>(read));
     EXPECT_EQ(std::get<view::Lesson>(read), form().collectLesson());
@@ -246,6 +246,44 @@ TEST_F(LessonBoard, SavesTheWindowAndReportsAFailedSaveKeepingTheOldFile) {
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), before);
+}
+
+// Unsaved changes follow the history: a stroke makes them, saving ends them,
+// undo after saving makes them again; the title's change mark goes along.
+// Opening a file is one step, and undo gives back the window of before.
+TEST_F(LessonBoard, SavingAndOpeningFollowTheHistory) {
+    EXPECT_FALSE(form().hasUnsavedChanges());
+    EXPECT_FALSE(form().isWindowModified());
+    chooseTool(1);
+    stroke(near(1, 0), near(20, 0.2));
+    EXPECT_TRUE(form().hasUnsavedChanges());
+    EXPECT_TRUE(form().isWindowModified());
+    QTemporaryDir dir;
+    const QString path = dir.filePath("stunde.velnorit");
+    ASSERT_TRUE(form().saveLessonTo(path));
+    const view::Lesson saved = form().collectLesson();
+    EXPECT_FALSE(form().hasUnsavedChanges());
+    EXPECT_FALSE(form().isWindowModified());
+    form().cmdUndo_Click();
+    EXPECT_TRUE(form().hasUnsavedChanges());
+    EXPECT_TRUE(form().isWindowModified());
+
+    drawWithEveryTool(2);
+    c().vscNenner->setValue(c().vscNenner->value() + 7); // a redraw with other settings
+    const view::Lesson before = form().collectLesson();
+    const QImage pixels = graphPixels(form());
+    ASSERT_NE(before, saved);
+    ASSERT_TRUE(form().openLessonFile(path));
+    EXPECT_EQ(form().collectLesson(), saved);
+    EXPECT_FALSE(form().hasUnsavedChanges());
+    EXPECT_EQ(c().cmdUndo->text(), "Rückgängig: Tafelbild öffnen");
+    form().cmdUndo_Click();
+    EXPECT_EQ(form().collectLesson(), before);
+    EXPECT_TRUE(graphPixels(form()) == pixels);
+    EXPECT_TRUE(form().hasUnsavedChanges());
+    form().cmdRedo_Click();
+    EXPECT_EQ(form().collectLesson(), saved);
+    EXPECT_FALSE(form().hasUnsavedChanges());
 }
 
 } // namespace

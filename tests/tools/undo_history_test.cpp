@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -171,6 +172,68 @@ TEST_F(UndoRedo, ZeichnenIsUndoneButTheReadoutIsNoStep) {
     EXPECT_FALSE(form().undoHistory().canUndo());
 }
 
+// The entries name the step they would take back or do again, and are
+// greyed out when there is none; the keys go the same way as the menu.
+TEST_F(UndoRedo, TheEntriesNameTheirStepAndAreGreyedOutWithoutOne) {
+    form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+    const QAction* undoEntry = c().cmdUndo;
+    const QAction* redoEntry = c().cmdRedo;
+    EXPECT_FALSE(undoEntry->isEnabled());
+    EXPECT_FALSE(redoEntry->isEnabled());
+    EXPECT_EQ(undoEntry->text(), "Rückgängig");
+    EXPECT_EQ(redoEntry->text(), "Wiederholen");
+    struct Step {
+        QString name;
+        std::function<void()> take;
+    };
+    const std::vector<Step> steps = {
+        {"Steigung", [this] { chooseTool(0); stroke(near(1, 0), near(20, 0.2)); }},
+        {"Freihand", [this] { chooseTool(1); stroke(near(1, 0), near(20, 0.2)); }},
+        {"Stempel", [this] { chooseTool(2); stroke(near(1, 0), near(2, 0.1)); }},
+        {"Radierer", [this] { chooseTool(3); stroke(near(1, 0), near(20, 0.2)); }},
+        {"Alles wischen", [this] { c().cmdAlles->trigger(); }},
+        {"Zeichnen", [this] { c().cmdZeichnen->trigger(); }}};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name.toStdString());
+        step.take();
+        EXPECT_TRUE(undoEntry->isEnabled());
+        EXPECT_EQ(undoEntry->text(), "Rückgängig: " + step.name);
+        EXPECT_FALSE(redoEntry->isEnabled());
+        c().cmdUndo->trigger();
+        EXPECT_EQ(redoEntry->text(), "Wiederholen: " + step.name);
+        EXPECT_TRUE(redoEntry->isEnabled());
+        QTest::keyClick(&form(), Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(undoEntry->text(), "Rückgängig: " + step.name);
+        EXPECT_FALSE(redoEntry->isEnabled());
+    }
+}
+
+// Strg+Z while a stroke is drawn takes back what it drew so far; the rest
+// of the stroke is a step of its own, not part of the next one.
+TEST_F(UndoRedo, UndoInTheMiddleOfAStrokeEndsItsStepFirst) {
+    form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+    chooseTool(1);
+    stroke(near(0, 0.05), near(3, 0.1)); // an earlier step
+    const std::size_t before = opCount();
+    press(near(1, 0));
+    move(near(10, 0.1));
+    ASSERT_GT(opCount(), before);
+    QTest::keyClick(c().vscNenner, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(opCount(), before);
+    move(near(20, 0.15));
+    move(near(30, 0.2));
+    release(near(30, 0.2));
+    const std::size_t rest = opCount();
+    ASSERT_GT(rest, before);
+    stroke(near(2, 0.3), near(8, 0.3)); // the next step
+    undo();
+    EXPECT_EQ(opCount(), rest);
+    undo();
+    EXPECT_EQ(opCount(), before);
+}
+
 // More steps than are kept: the oldest go, at least a hundred stay, and the
 // last hundred can all be undone in order.
 TEST_F(UndoRedo, KeepsAtLeastAHundredStepsAndDropsTheOldest) {
@@ -185,6 +248,51 @@ TEST_F(UndoRedo, KeepsAtLeastAHundredStepsAndDropsTheOldest) {
     EXPECT_EQ(opCount(), sizes[sizes.size() - 100]);
     while (form().undoHistory().canUndo()) undo();
     EXPECT_GT(opCount(), start);
+}
+
+// The entries of the tools and the colours show the one in use, checked
+// alone, whether it was chosen by key, by the menu, by the option button or
+// colour box, or by a lesson put into the window.
+TEST_F(UndoRedo, TheToolAndColourEntriesShowTheChoiceInUse) {
+    form().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form()));
+    const std::array<Qt::Key, 4> toolKeys = {Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8};
+    const std::array<Qt::Key, 4> colourKeys = {Qt::Key_1, Qt::Key_4, Qt::Key_2, Qt::Key_3}; // by box
+    const auto lessonWith = [this](int tool, int colour) {
+        shell::WindowChoices choices = form().windowChoices();
+        choices.tool = tool;
+        choices.colour = colour;
+        form().applyWindowChoices(choices);
+    };
+    struct Way {
+        const char* name;
+        std::function<void(int)> tool;
+        std::function<void(int)> colour;
+    };
+    const std::vector<Way> ways = {
+        {"key", [&](int i) { QTest::keyClick(c().vscNenner, toolKeys[static_cast<std::size_t>(i)]); },
+         [&](int i) { QTest::keyClick(c().vscNenner, colourKeys[static_cast<std::size_t>(i)], Qt::ControlModifier); }},
+        {"menu", [this](int i) { c().cmdTool[static_cast<std::size_t>(i)]->trigger(); },
+         [this](int i) { c().cmdColour[static_cast<std::size_t>(i)]->trigger(); }},
+        {"control", [this](int i) { chooseTool(i); },
+         [this](int i) { QTest::mouseClick(c().Picture2[static_cast<std::size_t>(i)], Qt::LeftButton); }},
+        {"lesson", [&](int i) { lessonWith(i, form().windowChoices().colour); },
+         [&](int i) { lessonWith(form().windowChoices().tool, i); }}};
+    const auto checkedAlone = [](const std::array<QAction*, 4>& entries, std::size_t chosen) {
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            if (entries[i]->isChecked() != (i == chosen)) return false;
+        return true;
+    };
+    for (const Way& way : ways)
+        for (int i : {2, 0, 3, 1}) {
+            SCOPED_TRACE(std::string(way.name) + " " + std::to_string(i));
+            way.tool(i);
+            EXPECT_TRUE(c().Option2[static_cast<std::size_t>(i)]->isChecked());
+            EXPECT_TRUE(checkedAlone(c().cmdTool, static_cast<std::size_t>(i)));
+            way.colour(i);
+            EXPECT_EQ(form().windowChoices().colour, i);
+            EXPECT_TRUE(checkedAlone(c().cmdColour, static_cast<std::size_t>(i)));
+        }
 }
 
 // The keys of "Extras" select the same option or colour box as a click and
