@@ -76,8 +76,9 @@ bool Form1::openLessonFile(const QString& path) {
     }
     applyLesson(std::get<view::Lesson>(read));
     lessonPath_ = absolute;
-    savedLesson_ = collectLesson();
+    savedLesson_ = std::make_shared<const view::Lesson>(collectLesson());
     updateTitle();
+    keepRecoveryCopy();
     return true;
 }
 
@@ -94,8 +95,9 @@ bool Form1::saveLessonTo(const QString& path) {
         return false;
     }
     lessonPath_ = absolute;
-    savedLesson_ = lesson;
+    savedLesson_ = std::make_shared<const view::Lesson>(lesson);
     updateTitle();
+    keepRecoveryCopy();
     return true;
 }
 

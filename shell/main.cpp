@@ -82,7 +82,11 @@ int main(int argc, char** argv) {
     velnorit::shell::runHandler([&] { form.Form_Load(); });
     form.show();
     // A missing or broken file is reported, and the window starts as usual.
+    // A start with a file asks nothing about recovery copies: they stay for
+    // the next start without one.
     if (!request.file.empty())
         velnorit::shell::runHandler([&] { form.openLessonFile(QString::fromLocal8Bit(request.file.c_str())); });
+    else
+        velnorit::shell::runHandler([&] { form.offerRecovery([&] { return form.askToRestore(); }); });
     return QApplication::exec();
 }
