@@ -4,7 +4,7 @@
 #include <cstdint>
 
 // The arithmetic rules of the window's values that change a result:
-// 16-bit Integer arithmetic, the conversion to Long, Int towards minus
+// 16-bit Integer arithmetic, the conversions to Long and Single, Int towards minus
 // infinity and the floating-point check of Double computations.
 namespace velnorit {
 
@@ -15,6 +15,10 @@ using Long = std::int32_t;    // entries of lowerNum
 // the operand's kind, so a Single stays a Single.
 inline double intPart(double x) { return std::floor(x); }
 inline float intPart(float x) { return std::floor(x); }
+
+// A Double stored where a Single is wanted (the coordinates of the drawing
+// surfaces): rounded to the nearest Single.
+constexpr float single(double value) { return static_cast<float>(value); }
 
 // Operations on two Integer-typed operands: done in 16 bits, a result outside
 // -32768..32767 raises the overflow error.

@@ -16,8 +16,6 @@ using view::DrawingSurface;
 
 namespace {
 
-float single(double value) { return static_cast<float>(value); }
-
 // The proportions hold from 800 x 600 pixels up: below that the frames
 // would be narrower and lower than their contents. A smaller screen gets the
 // arrangement of 800 x 600 in a window whose client area scrolls.

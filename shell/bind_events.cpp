@@ -135,7 +135,8 @@ void Form1::bindEvents() {
     connect(c_.cmdOpenLesson, &QAction::triggered, this, guarded([this] { cmdOpenLesson_Click(); }));
     connect(c_.cmdSaveLesson, &QAction::triggered, this, guarded([this] { cmdSaveLesson_Click(); }));
     connect(c_.cmdSaveLessonAs, &QAction::triggered, this, guarded([this] { cmdSaveLessonAs_Click(); }));
-    connect(c_.cmdSave, &QAction::triggered, this, guarded([this] { cmdSave_Click(); }));
+    connect(c_.cmdExport, &QAction::triggered, this, guarded([this] { cmdExport_Click(); }));
+    connect(c_.cmdSaveList, &QAction::triggered, this, guarded([this] { cmdSaveList_Click(); }));
     connect(c_.cmdPrint, &QAction::triggered, this, guarded([this] { cmdPrint_Click(); }));
     for (int index = 0; index < 4; ++index) {
         connect(c_.cmdTool[index], &QAction::triggered, this, guarded([this, index] { cmdTool_Click(index); }));

@@ -16,8 +16,6 @@ QFont timesNewRoman(double points, bool bold) {
 
 QColor windowTextColour() { return QApplication::palette().color(QPalette::Active, QPalette::WindowText); }
 
-QColor activeTitleColour() { return QApplication::palette().color(QPalette::Active, QPalette::Highlight); }
-
 QColor activeBorderColour() { return QApplication::palette().color(QPalette::Active, QPalette::Window); }
 
 void setColours(QWidget* widget, std::optional<QColor> back, std::optional<QColor> fore) {

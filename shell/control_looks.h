@@ -18,7 +18,6 @@ QFont timesNewRoman(double points, bool bold = false);
 // The operating-system colours that some controls use, taken from the
 // running desktop's palette.
 QColor windowTextColour();   // window text
-QColor activeTitleColour();  // active title bar
 QColor activeBorderColour(); // active border
 
 // Background and text colour of a control; an empty one keeps the default.

@@ -1,6 +1,7 @@
 // The control inventory of the main window: every control with its
 // container, caption, colours, font and initial placement in twips, created
 // back to front so that each container's stacking order holds.
+#include "core/integer_rules.h"
 #include "shell/captioned_frame.h"
 #include "shell/control_looks.h"
 #include "shell/focus_mark.h"
@@ -57,8 +58,7 @@ SurfaceLine* lineInTwips(DrawingSurface* surface, double x1, double y1, double x
                          int width) {
     const QPointF from = twipsToUnits(surface, x1, y1);
     const QPointF to = twipsToUnits(surface, x2, y2);
-    return surface->addLine(static_cast<float>(from.x()), static_cast<float>(from.y()), static_cast<float>(to.x()),
-                            static_cast<float>(to.y()), fromQColor(colour), width);
+    return surface->addLine(single(from.x()), single(from.y()), single(to.x()), single(to.y()), fromQColor(colour), width);
 }
 
 } // namespace
@@ -100,8 +100,7 @@ void Form1::createControls() {
     c_.Picture1 = picture(container, rgb(240, 240, 240));
     c_.Picture1->setForeColor(fromQColor(windowTextColour()));
     placeInTwips(c_.Picture1, 4815, 360, 3840, 1905);
-    c_.Picture1->scale(0, 0, static_cast<float>(pixelsToTwips(c_.Picture1->width())),
-                       static_cast<float>(pixelsToTwips(c_.Picture1->height())));
+    c_.Picture1->scale(0, 0, single(pixelsToTwips(c_.Picture1->width())), single(pixelsToTwips(c_.Picture1->height())));
 
     c_.Text5 = new MultiLineBox(MultiLineBox::ScrollBars::Both, container);
     c_.Text5->setFont(timesNewRoman(12));
@@ -205,9 +204,8 @@ void Form1::createControls() {
     // drawing, the readout field above both.
     c_.Line5 = lineInTwips(c_.picGraph, 675, 675, 2700, 1080, colour(0, 0, 192), 1);
     const QPointF shapeCorner = twipsToUnits(c_.picGraph, 3510, 675);
-    c_.Shape1 = c_.picGraph->addRectangle(static_cast<float>(shapeCorner.x()), static_cast<float>(shapeCorner.y()),
-                                          static_cast<float>(375 / twipsPerPixel()),
-                                          static_cast<float>(375 / twipsPerPixel()), fromQColor(windowTextColour()));
+    c_.Shape1 = c_.picGraph->addRectangle(single(shapeCorner.x()), single(shapeCorner.y()), single(375 / twipsPerPixel()),
+                                          single(375 / twipsPerPixel()), fromQColor(windowTextColour()));
     c_.Text6 = new MultiLineBox(MultiLineBox::ScrollBars::None, c_.picGraph);
     c_.Text6->setFrameShape(QFrame::NoFrame);
     c_.Text6->setFont(timesNewRoman(12, true));
@@ -248,7 +246,8 @@ void Form1::createControls() {
     c_.cmdOpenLesson = entry(QStringLiteral("Tafelbild öffnen …"), {QKeySequence(QKeySequence::Open)});
     c_.cmdSaveLesson = entry(QStringLiteral("Tafelbild speichern"), {QKeySequence(QKeySequence::Save)});
     c_.cmdSaveLessonAs = entry(QStringLiteral("Tafelbild speichern unter …"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
-    c_.cmdSave = entry(QStringLiteral("Bild exportieren …"), {QKeySequence(Qt::CTRL | Qt::Key_E)});
+    c_.cmdExport = entry(QStringLiteral("Bild exportieren …"), {QKeySequence(Qt::CTRL | Qt::Key_E)});
+    c_.cmdSaveList = entry(QStringLiteral("Liste speichern …"), {});
     c_.cmdPrint = entry(QStringLiteral("Drucken …"), {QKeySequence(Qt::CTRL | Qt::Key_P)});
     extras->addSeparator();
     c_.cmdTool[0] = entry(QStringLiteral("Steigung"), {QKeySequence(Qt::Key_F5)});

@@ -1,11 +1,10 @@
-// "Bild speichern …" and "Drucken …" of the menu "Extras".
+// "Bild exportieren …" and "Drucken …" of the menu "Extras".
+#include "shell/file_dialogs.h"
 #include "shell/form1.h"
 #include "shell/picture_files.h"
 #include "view/graph_picture.h"
 
 #include <QDir>
-#include <QFileDialog>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QStandardPaths>
@@ -14,24 +13,14 @@ namespace velnorit::shell {
 
 namespace {
 
-struct FileKind {
-    const char* filter;
-    const char* suffix;
-};
-const FileKind kFileKinds[] = {
-    {"PNG-Bild (*.png)", ".png"},
-    {"SVG-Vektorgraphik (*.svg)", ".svg"},
-    {"PDF-Arbeitsblatt (*.pdf)", ".pdf"},
-};
+const QString kExportTitle = QStringLiteral("Bild exportieren");
 
-// The suffix of the chosen kind, unless the name has one of the three.
-QString withSuffix(const QString& path, const QString& filter) {
-    for (const FileKind& kind : kFileKinds)
-        if (path.endsWith(QLatin1String(kind.suffix), Qt::CaseInsensitive)) return path;
-    for (const FileKind& kind : kFileKinds)
-        if (filter == QLatin1String(kind.filter)) return path + QLatin1String(kind.suffix);
-    return path + QStringLiteral(".png");
-}
+// In the order of PictureFormat.
+const QList<FileKind> kPictureKinds = {
+    {QStringLiteral("PNG-Bild (*.png)"), QStringLiteral("png")},
+    {QStringLiteral("SVG-Vektorgraphik (*.svg)"), QStringLiteral("svg")},
+    {QStringLiteral("PDF-Arbeitsblatt (*.pdf)"), QStringLiteral("pdf")},
+};
 
 QString pictureFolder() {
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
@@ -40,28 +29,20 @@ QString pictureFolder() {
 
 } // namespace
 
-void Form1::cmdSave_Click() {
-    QStringList filters;
-    for (const FileKind& kind : kFileKinds) filters << QLatin1String(kind.filter);
-    QString chosenFilter = filters.first();
+void Form1::cmdExport_Click() {
     const QString proposed =
         QDir(pictureFolder()).filePath(view::pictureBaseName(graphView_->drawnSettings()) + QStringLiteral(".png"));
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Bild speichern"), proposed,
-                                                      filters.join(QStringLiteral(";;")), &chosenFilter);
-    if (path.isEmpty()) return; // cancelled
-    savePictureTo(withSuffix(path, chosenFilter));
+    const std::optional<SaveTarget> target = askSaveTarget(this, kExportTitle, proposed, kPictureKinds);
+    if (target) savePictureTo(target->path, static_cast<PictureFormat>(target->kind));
 }
 
-bool Form1::savePictureTo(const QString& path) {
-    const view::FormControls& controls = graphView_->controls();
-    const QString reason =
-        writePictureFile(path, controls, view::worksheetTitle(graphView_->drawnSettings()));
+bool Form1::savePictureTo(const QString& path) { return savePictureTo(path, pictureFormatOf(path)); }
+
+bool Form1::savePictureTo(const QString& path, PictureFormat format) {
+    const QString reason = writePictureFile(path, format, graphView_->controls(),
+                                            view::worksheetTitle(graphView_->drawnSettings()));
     if (reason.isEmpty()) return true;
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Bild speichern"),
-                    QStringLiteral("Das Bild konnte nicht gespeichert werden.\n\nDatei: %1\nGrund: %2")
-                        .arg(QDir::toNativeSeparators(path), reason),
-                    QMessageBox::Ok, this);
-    box.exec();
+    showSaveFailure(this, kExportTitle, QStringLiteral("Das Bild"), path, reason);
     return false;
 }
 
@@ -74,9 +55,20 @@ void Form1::cmdPrint_Click() {
     printTo(printer);
 }
 
-void Form1::printTo(QPrinter& printer) {
+// Printing to a file writes the worksheet like every other file: whole or
+// not at all.
+bool Form1::printTo(QPrinter& printer) {
     const view::FormControls& controls = graphView_->controls();
-    printWorksheet(printer, controls, view::worksheetTitle(graphView_->drawnSettings()));
+    const QString title = view::worksheetTitle(graphView_->drawnSettings());
+    const QString file = printer.outputFileName();
+    if (printer.outputFormat() != QPrinter::PdfFormat || file.isEmpty()) {
+        printWorksheet(printer, controls, title);
+        return true;
+    }
+    const QString reason = writeWorksheetFile(file, printer.pageLayout(), controls, title);
+    if (reason.isEmpty()) return true;
+    showSaveFailure(this, QStringLiteral("Drucken"), QStringLiteral("Das Arbeitsblatt"), file, reason);
+    return false;
 }
 
 } // namespace velnorit::shell

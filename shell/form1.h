@@ -2,6 +2,7 @@
 
 #include "core/window_state.h"
 #include "shell/open_lesson_command.h"
+#include "shell/picture_files.h"
 #include "shell/recovery_copies.h"
 #include "view/form_controls.h"
 #include "shell/screen_size.h"
@@ -62,12 +63,21 @@ public:
     // The menu "Extras".
     void cmdUndo_Click();
     void cmdRedo_Click();
-    void cmdSave_Click();
+    void cmdExport_Click();
     void cmdPrint_Click();
-    // Writes the picture (PNG, SVG or PDF worksheet, told by the suffix);
-    // a failure shows a message box and returns false.
+    // "Liste speichern …": the list of the last redraw as CSV or as text; a
+    // failure shows a message box and returns false.
+    enum class ListFormat { Csv, Text };
+    void cmdSaveList_Click();
+    QByteArray listFileBytes(ListFormat format) const;
+    bool saveListTo(const QString& path, ListFormat format);
+    // Writes the picture (PNG, SVG or PDF worksheet, told by the suffix or
+    // given); a failure shows a message box and returns false.
     bool savePictureTo(const QString& path);
-    void printTo(QPrinter& printer); // the worksheet
+    bool savePictureTo(const QString& path, PictureFormat format);
+    // The worksheet; to a PDF file through a safe save, whose failure shows
+    // a message box and returns false.
+    bool printTo(QPrinter& printer);
     void cmdTool_Click(int index);   // as a click on Option2(index)
     void cmdColour_Click(int index); // as a click on Picture2(index)
 

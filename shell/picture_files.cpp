@@ -1,14 +1,15 @@
 #include "shell/picture_files.h"
 
+#include "shell/file_dialogs.h"
 #include "view/graph_picture.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace velnorit::shell {
@@ -23,7 +24,7 @@ const QPageLayout kWorksheetPage(QPageSize(QPageSize::A4), QPageLayout::Landscap
 
 int screenDpi(const view::FormControls& controls) { return controls.picContainer->logicalDpiY(); }
 
-bool writePng(QSaveFile& file, const view::FormControls& controls) {
+bool writePng(QIODevice& out, const view::FormControls& controls) {
     const double density = kPngDensity * controls.picContainer->devicePixelRatioF();
     const QSize panel = view::graphPanelSize(controls);
     QImage image(panel * density, QImage::Format_RGB32);
@@ -34,13 +35,13 @@ bool writePng(QSaveFile& file, const view::FormControls& controls) {
     }
     // Light compression: the default level takes several times as long for a
     // file a fifth smaller.
-    return image.save(&file, "PNG", kPngQuality);
+    return image.save(&out, "PNG", kPngQuality);
 }
 
-bool writeSvg(QSaveFile& file, const view::FormControls& controls, const QString& title) {
+bool writeSvg(QIODevice& out, const view::FormControls& controls, const QString& title) {
     const QSize panel = view::graphPanelSize(controls);
     QSvgGenerator svg;
-    svg.setOutputDevice(&file);
+    svg.setOutputDevice(&out);
     svg.setSize(panel);
     svg.setViewBox(QRect(QPoint(0, 0), panel));
     svg.setResolution(screenDpi(controls));
@@ -51,14 +52,19 @@ bool writeSvg(QSaveFile& file, const view::FormControls& controls, const QString
     return painter.end();
 }
 
-bool writePdf(QSaveFile& file, const view::FormControls& controls, const QString& title) {
-    QPdfWriter pdf(&file);
+bool writePdf(QIODevice& out, const QPageLayout& page, const view::FormControls& controls, const QString& title) {
+    QPdfWriter pdf(&out);
     pdf.setResolution(screenDpi(controls));
-    pdf.setPageLayout(kWorksheetPage);
+    pdf.setPageLayout(page);
     pdf.setTitle(title);
     pdf.setCreator(QStringLiteral("Rationale Velnorit"));
     view::paintWorksheet(pdf, controls, title);
     return true;
+}
+
+// Writes the finished bytes; nothing reaches the file while they are made.
+QString writeEncoded(const QString& path, bool made, const QByteArray& bytes) {
+    return made ? writeFileSafely(path, bytes) : QStringLiteral("Das Bild ließ sich nicht erzeugen.");
 }
 
 } // namespace
@@ -70,29 +76,37 @@ PictureFormat pictureFormatOf(const QString& path) {
 }
 
 QString writePictureFile(const QString& path, const view::FormControls& controls, const QString& title) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    bool written = false;
-    switch (pictureFormatOf(path)) {
+    return writePictureFile(path, pictureFormatOf(path), controls, title);
+}
+
+// Encoded in memory first: a write that fails (a full disk) costs only the
+// buffer, and an earlier file of that name stays as it was.
+QString writePictureFile(const QString& path, PictureFormat format, const view::FormControls& controls,
+                         const QString& title) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    bool made = false;
+    switch (format) {
     case PictureFormat::Png:
-        written = writePng(file, controls);
+        made = writePng(buffer, controls);
         break;
     case PictureFormat::Svg:
-        written = writeSvg(file, controls, title);
+        made = writeSvg(buffer, controls, title);
         break;
     case PictureFormat::Pdf:
-        written = writePdf(file, controls, title);
+        made = writePdf(buffer, kWorksheetPage, controls, title);
         break;
     }
-    // A failed write leaves the temporary file to be removed, and any
-    // earlier file of that name as it was.
-    if (!written || file.error() != QFileDevice::NoError) {
-        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : QString();
-        file.cancelWriting();
-        return reason.isEmpty() ? QStringLiteral("Das Bild ließ sich nicht erzeugen.") : reason;
-    }
-    if (!file.commit()) return file.errorString();
-    return {};
+    return writeEncoded(path, made, bytes);
+}
+
+QString writeWorksheetFile(const QString& path, const QPageLayout& page, const view::FormControls& controls,
+                           const QString& title) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return writeEncoded(path, writePdf(buffer, page, controls, title), bytes);
 }
 
 void prepareWorksheetPrinter(QPrinter& printer) {

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QPageLayout;
 class QPrinter;
 
 namespace velnorit::shell {
@@ -16,7 +17,13 @@ PictureFormat pictureFormatOf(const QString& path); // PNG unless .svg or .pdf
 // or PDF worksheet. The file is written under a temporary name and renamed
 // when complete, so that it is either whole or not there at all. Returns an
 // empty text on success, otherwise the reason.
-QString writePictureFile(const QString& path, const view::FormControls& controls, const QString& title);
+QString writePictureFile(const QString& path, PictureFormat format, const view::FormControls& controls,
+                         const QString& title);
+QString writePictureFile(const QString& path, const view::FormControls& controls, const QString& title); // by suffix
+
+// The worksheet as a PDF file on the given page, for printing to a file.
+QString writeWorksheetFile(const QString& path, const QPageLayout& page, const view::FormControls& controls,
+                           const QString& title);
 
 // Sets a printer to the worksheet's page (A4 landscape, the whole sheet,
 // as the PDF file has it), before the print dialog lets the user change it.

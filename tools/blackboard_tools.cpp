@@ -2,11 +2,11 @@
 // graph's retained drawing.
 #include "tools/pointer_tools.h"
 
+#include "core/integer_rules.h"
+
 namespace velnorit::tools {
 
 namespace {
-
-float single(double value) { return static_cast<float>(value); }
 
 constexpr int kPenDotWidth = 2;
 constexpr int kPenStrokeWidth = 3;

@@ -15,8 +15,6 @@ namespace velnorit::tools {
 
 namespace {
 
-float single(double value) { return static_cast<float>(value); }
-
 // The colours of the two sequences' marks in the graph.
 const QColor kUpperSide(140, 140, 140);
 const QColor kLowerSide(240, 10, 10);

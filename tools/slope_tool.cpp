@@ -12,8 +12,6 @@ namespace velnorit::tools {
 
 namespace {
 
-float single(double value) { return static_cast<float>(value); }
-
 constexpr int kLineWidth = 2;
 constexpr view::RgbValue kLabelColour = view::rgb(0, 0, 220);
 constexpr float kLabelFontSize = 14;

@@ -14,8 +14,6 @@ constexpr RgbValue kDenominatorBlue = rgb(5, 0, 195);
 constexpr RgbValue kGridLavender = rgb(185, 185, 235);
 constexpr RgbValue kBlack = 0;
 
-float single(double value) { return static_cast<float>(value); }
-
 } // namespace
 
 ApproximantMarks::ApproximantMarks(DrawingSurface& graph, double target, double yScale, double nStart)
@@ -65,7 +63,6 @@ void ApproximantMarks::onAbsoluteImprovement(const Record& record, const WindowS
     if (visible(n)) graph_.setCurrentY(single(h));
     if (visible(n)) graph_.printNumber(v);
     if (visible(n)) graph_.setDrawWidth(1);
-    if (visible(n)) graph_.setDrawStyle(0);
     if (visible(n)) graph_.line(single(n), single(t_), single(n), graph_.currentY(), kImprovementLine);
     graph_.setDrawWidth(1);
 }

@@ -49,7 +49,6 @@ public:
     void setScaleWidth(float width);   // keeps ScaleLeft
     void setScaleHeight(float height); // keeps ScaleTop
     float scaleLeft() const { return scaleLeft_; }
-    float scaleTop() const { return scaleTop_; }
     float scaleWidth() const { return scaleWidth_; }
     float scaleHeight() const { return scaleHeight_; }
 
@@ -76,8 +75,6 @@ public:
     void setCurrentY(float y) { currentY_ = y; }
     int drawWidth() const { return drawWidth_; }
     void setDrawWidth(int pixels);
-    int drawStyle() const { return drawStyle_; }
-    void setDrawStyle(int style) { drawStyle_ = style; } // 0 = solid, the only style drawn
     RgbValue foreColor() const { return foreColor_; }
     void setForeColor(RgbValue color) { foreColor_ = color; }
     RgbValue backColor() const { return backColor_; }
@@ -160,7 +157,6 @@ private:
     float currentX_ = 0;
     float currentY_ = 0;
     int drawWidth_ = 1;
-    int drawStyle_ = 0;
     RgbValue foreColor_ = 0;
     RgbValue backColor_ = rgb(255, 255, 255);
     float fontSize_ = 9.75f;
@@ -197,10 +193,8 @@ public:
     void setY2(float y);
     RgbValue borderColor() const { return color_; }
     void setBorderColor(RgbValue color);
-    int borderWidth() const { return width_; }
     bool isVisible() const { return visible_; }
     void setVisible(bool visible);
-    QPointF fromPixels() const { return from_; }
     QPointF toPixels() const { return to_; }
 
 private:

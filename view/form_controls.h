@@ -74,7 +74,8 @@ struct FormControls {
     QAction* cmdOpenLesson = nullptr;   // "Tafelbild öffnen …"
     QAction* cmdSaveLesson = nullptr;   // "Tafelbild speichern"
     QAction* cmdSaveLessonAs = nullptr; // "Tafelbild speichern unter …"
-    QAction* cmdSave = nullptr;   // "Bild exportieren …"
+    QAction* cmdExport = nullptr; // "Bild exportieren …"
+    QAction* cmdSaveList = nullptr; // "Liste speichern …"
     QAction* cmdPrint = nullptr;  // "Drucken …"
     std::array<QAction*, 4> cmdTool{};   // selects Option2(index)
     std::array<QAction*, 4> cmdColour{}; // clicks the colour box Picture2(index)

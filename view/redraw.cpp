@@ -13,8 +13,6 @@ namespace velnorit::view {
 
 namespace {
 
-float single(double value) { return static_cast<float>(value); }
-
 // Marks and list lines are made at the same points of each scan step.
 class MarksAndList : public ScanListener {
 public:
@@ -113,15 +111,10 @@ void GraphView::redraw() {
     graph.cls();
     graph.scale(single(nStart - 5.7), single(t + ys / 100), single(nStart + 701), single(t - ys / 100));
     graph.setDrawWidth(1);
-    graph.setDrawStyle(0);
 
     DrawingSurface& legend = *controls_.picLegende;
     legend.cls();
     legend.scale(-3.0f, single(t + ys / 100), 1.0f, single(t - ys / 100));
-
-    graph.setDrawWidth(1);
-    graph.setDrawStyle(0);
-    graph.setDrawWidth(1);
 
     printLegend(legend, t, ys);
 

@@ -12,6 +12,8 @@
 
 #include <QColor>
 #include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QFile>
 #include <QImage>
 #include <QLineF>
@@ -40,7 +42,12 @@ void extras(const QString& programPath, const QString& folder, CheckLog& log) {
     QDir(home).removeRecursively();
     QDir().mkpath(home);
     qputenv("HOME", home.toLocal8Bit());
+    // Every place a desktop program may keep something, inside the home:
+    // after the run it holds only the files saved on purpose.
     qputenv("XDG_CONFIG_HOME", (home + "/.config").toLocal8Bit());
+    qputenv("XDG_STATE_HOME", (home + "/.local/state").toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", (home + "/.cache").toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (home + "/.local/share").toLocal8Bit());
 
     ProgramUnderTest program(programPath);
     const QImage started = waitForStartedWindow(program);
@@ -116,10 +123,10 @@ void extras(const QString& programPath, const QString& folder, CheckLog& log) {
 
     // "Bild exportieren …": the dialog proposes the name from the parameters.
     pressKeys({"ctrl+e"});
-    const bool dialog = !waitForWindowNamed("^Bild speichern$").isEmpty();
-    if (!log.check(dialog, "Strg+E opens the dialog \"Bild speichern\"")) return;
+    const bool dialog = !waitForWindowNamed("^Bild exportieren$").isEmpty();
+    if (!log.check(dialog, "Strg+E opens the dialog \"Bild exportieren\"")) return;
     pressKeys({"Return"});
-    log.check(waitUntilNoWindowNamed("^Bild speichern$"), "Return saves and closes the dialog");
+    log.check(waitUntilNoWindowNamed("^Bild exportieren$"), "Return saves and closes the dialog");
     const QString saved = home + "/velnorit-W5-A0-N2-plus.png";
     QImage picture;
     for (int wait = 0; wait < 50 && picture.isNull(); ++wait) {
@@ -147,6 +154,13 @@ void extras(const QString& programPath, const QString& folder, CheckLog& log) {
     }
 
     endFromMenuAndCheck(program, waitForSettledScreen([](const QImage&) { return true; }, "a quiet screen"), log);
+
+    QStringList left;
+    QDirIterator entries(home, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+    while (entries.hasNext()) left << QDir(home).relativeFilePath(entries.next());
+    log.check(left == QStringList{QFileInfo(saved).fileName()},
+              "the home holds nothing but the saved picture (found: " + left.join(", ") + ")");
 }
 
 } // namespace

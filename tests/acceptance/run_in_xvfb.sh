@@ -17,6 +17,6 @@ unset QT_QPA_PLATFORM
 runtime_dir=$(mktemp -d)
 trap 'rm -rf "$runtime_dir"' EXIT
 export XDG_RUNTIME_DIR="$runtime_dir"
-suppressions="$(cd "$(dirname "$0")" && pwd)/system_leak_suppressions.txt"
+suppressions="$(cd "$(dirname "$0")/.." && pwd)/system_leak_suppressions.txt"
 export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$suppressions:print_suppressions=0"
 "$@"

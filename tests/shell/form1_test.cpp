@@ -90,6 +90,7 @@ TEST_F(StartedForm, ShowsTheEntriesOfExtrasWithTheirKeys) {
     EXPECT_EQ(entries, (QStringList{"Rückgängig Ctrl+Z", "Wiederholen Ctrl+Y, Ctrl+Shift+Z",
                                     "Tafelbild öffnen … Ctrl+O", "Tafelbild speichern Ctrl+S",
                                     "Tafelbild speichern unter … Ctrl+Shift+S", "Bild exportieren … Ctrl+E",
+                                    "Liste speichern … ",
                                     "Drucken … Ctrl+P", "Steigung F5", "Freihand F6",
                                     "Stempel F7", "Radierer F8", "Farbe Schwarz Ctrl+1", "Farbe Gelb Ctrl+2",
                                     "Farbe Rot Ctrl+3", "Farbe Blau Ctrl+4", "Kettenbruch … "}));

@@ -1,5 +1,6 @@
-// "Bild speichern …" and "Drucken …": the files read back, the worksheet's
-// text, the printer path, and a failed save.
+// "Bild exportieren …" and "Drucken …": the files read back, the worksheet's
+// text, the printer path, a failed save, and the save dialog with its
+// endings and its question before a file is replaced.
 #include "../support/form_fixture.h"
 #include "../support/run_process.h"
 
@@ -8,9 +9,12 @@
 #include "view/graph_picture.h"
 
 #include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QFile>
 #include <QImage>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
@@ -150,15 +154,139 @@ TEST_F(SavedPicture, AFailedSaveShowsAMessageAndLeavesNoPartialFile) {
         const testing::MessageBoxSeen seen = testing::whileMessageBoxOpen([&] { saved = form->savePictureTo(target); });
         EXPECT_FALSE(saved);
         EXPECT_TRUE(seen.shown);
-        EXPECT_EQ(seen.title, "Bild speichern");
+        EXPECT_EQ(seen.title, "Bild exportieren");
         EXPECT_TRUE(seen.text.startsWith("Das Bild konnte nicht gespeichert werden.")) << seen.text.toStdString();
         EXPECT_FALSE(QFile::exists(target));
     }
+    // Printing to a file that cannot be written says so, as a save does.
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path("eine-datei/blatt.pdf"));
+    bool printed = true;
+    const testing::MessageBoxSeen seen = testing::whileMessageBoxOpen([&] { printed = form->printTo(printer); });
+    EXPECT_FALSE(printed);
+    EXPECT_EQ(seen.title, "Drucken");
+    EXPECT_TRUE(seen.text.startsWith("Das Arbeitsblatt konnte nicht gespeichert werden.")) << seen.text.toStdString();
     EXPECT_TRUE(QDir(readOnly).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
     QFile kept(path("eine-datei"));
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), "bleibt");
     QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// "Liste speichern …": the text file is the list box as shown; the table
+// has a row for every record line of the list, with the same fraction, m and
+// k, in the same order, and fails like every other save.
+TEST_F(SavedPicture, TheSavedListHoldsTheListBoxsRecordsAsTextAndAsTable) {
+    ASSERT_TRUE(form->saveListTo(path("liste.txt"), shell::Form1::ListFormat::Text));
+    QFile text(path("liste.txt"));
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    const QString shown = c.Text5->toPlainText();
+    EXPECT_EQ(QString::fromUtf8(text.readAll()), shown);
+
+    ASSERT_TRUE(form->saveListTo(path("liste.csv"), shell::Form1::ListFormat::Csv));
+    QFile csv(path("liste.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const QByteArray bytes = csv.readAll();
+    ASSERT_TRUE(bytes.startsWith("\xEF\xBB\xBF")) << "UTF-8 mark for the spreadsheet";
+    QStringList rows = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    ASSERT_FALSE(rows.isEmpty());
+    EXPECT_EQ(rows.takeFirst(), "Seite,Zähler,Nenner,m,k,Verbesserung,Art");
+    // A record line of the box: "> p/ q   1/ m   k" with a star for an improvement.
+    QStringList expected;
+    for (const QString& line : shown.split(QRegularExpression(QStringLiteral("[\r\n]+")))) {
+        const QRegularExpressionMatch m = QRegularExpression(
+            QStringLiteral(R"(^\s*([<>])\s*(\d+)/\s*(\d+)\s+1/\s*(\d+)\s+(-?\d+)\s*(\*?)\s*$)")).match(line);
+        if (!m.hasMatch()) continue;
+        expected << QStringLiteral("%1,%2,%3,%4,%5,%6").arg(m.captured(1) == ">" ? "unten" : "oben",
+            m.captured(2), m.captured(3), m.captured(4), m.captured(5), m.captured(6));
+    }
+    ASSERT_GT(expected.size(), 3);
+    ASSERT_EQ(rows.size(), expected.size());
+    for (int i = 0; i < rows.size(); ++i) EXPECT_EQ(rows[i].section(',', 0, 5), expected[i]) << i;
+
+    bool saved = true;
+    const testing::MessageBoxSeen seen =
+        testing::whileMessageBoxOpen([&] { saved = form->saveListTo("/dev/full", shell::Form1::ListFormat::Csv); });
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(seen.title, "Liste speichern");
+    EXPECT_TRUE(seen.text.startsWith("Die Liste konnte nicht gespeichert werden.")) << seen.text.toStdString();
+}
+
+// The dialog as a user fills it in: the file kind chosen, the name typed,
+// then every question and message answered in turn.
+struct DialogRun {
+    const char* name;
+    const char* filter;       // chosen in the dialog
+    QString typed;            // relative names lie in the test's folder
+    QString question;         // a part of the question before replacing, or empty for none
+    bool replace;             // the answer to it
+    QString written;          // the file that holds the picture afterwards, or empty
+    const char* header;       // its first bytes
+    QString failure;          // a part of the failure message, or empty for none
+};
+
+TEST_F(SavedPicture, TheDialogAddsTheEndingBeforeItAsksAndLeavesDevicesAsTyped) {
+    QFile old(path("altbild.png"));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("alt");
+    old.close();
+    const std::vector<DialogRun> runs = {
+        {"a name without ending is asked for as .png, and No keeps the file", "PNG-Bild (*.png)", "altbild",
+         "altbild.png", false, path("altbild.png"), "alt", {}},
+        {"Yes replaces it", "PNG-Bild (*.png)", "altbild", "altbild.png", true, path("altbild.png"), "\x89PNG", {}},
+        {"the chosen kind gives the ending", "SVG-Vektorgraphik (*.svg)", "neu", {}, false, path("neu.svg"), "<?xml",
+         {}},
+        {"a typed ending wins over the chosen kind", "PNG-Bild (*.png)", "blatt.pdf", {}, false, path("blatt.pdf"),
+         "%PDF", {}},
+        {"a device keeps its name", "PNG-Bild (*.png)", "/dev/full", "full", true, {}, "", "Datei: /dev/full\n"},
+    };
+    for (const DialogRun& run : runs) {
+        SCOPED_TRACE(run.name);
+        QStringList questions, failures;
+        bool dialogSeen = false;
+        testing::whileModalsOpen([&] { form->cmdExport_Click(); },
+                                 [&](QWidget* modal) {
+                                     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                                         const bool question = box->button(QMessageBox::Yes) != nullptr;
+                                         (question ? questions : failures) << box->text();
+                                         if (question) box->button(run.replace ? QMessageBox::Yes : QMessageBox::No)->click();
+                                         else box->accept();
+                                         return;
+                                     }
+                                     auto* dialog = qobject_cast<QFileDialog*>(modal);
+                                     ASSERT_NE(dialog, nullptr);
+                                     if (dialogSeen) { // back after a No
+                                         dialog->reject();
+                                         return;
+                                     }
+                                     dialogSeen = true;
+                                     EXPECT_EQ(dialog->windowTitle(), "Bild exportieren");
+                                     dialog->selectNameFilter(QString::fromLatin1(run.filter));
+                                     auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+                                     ASSERT_NE(name, nullptr);
+                                     name->setText(QDir::isAbsolutePath(run.typed) ? run.typed : path(run.typed));
+                                     QMetaObject::invokeMethod(dialog, "accept"); // as the button "Speichern"
+                                 });
+        EXPECT_TRUE(dialogSeen);
+        EXPECT_EQ(questions.size(), run.question.isEmpty() ? 0 : 1) << questions.join("|").toStdString();
+        if (!questions.isEmpty()) {
+            EXPECT_TRUE(questions.first().contains(run.question)) << questions.first().toStdString();
+            EXPECT_FALSE(questions.first().contains(run.question + ".png") && !run.question.endsWith(".png"));
+        }
+        EXPECT_EQ(failures.size(), run.failure.isEmpty() ? 0 : 1);
+        if (!failures.isEmpty()) {
+            EXPECT_TRUE(failures.first().contains(run.failure)) << failures.first().toStdString();
+        }
+        if (!run.written.isEmpty()) {
+            QFile written(run.written);
+            ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(written.readAll().startsWith(QByteArray(run.header)));
+        }
+    }
+    EXPECT_FALSE(QFile::exists("/dev/full.png"));
+    EXPECT_FALSE(QFile::exists(path("altbild")));
+    QFile::remove("/dev/full.png"); // should the check above have failed
 }
 
 TEST(PictureNames, MadeFromTheDrawnParameters) {

@@ -53,4 +53,24 @@ inline MessageBoxSeen whileMessageBoxOpen(const std::function<void()>& action) {
     return seen;
 }
 
+// Runs an action that opens modal windows one after the other (a file
+// dialog, its question, a message box): each is handed, once, to answer
+// as soon as it is the active modal window, and answer closes it.
+inline void whileModalsOpen(const std::function<void()>& action, const std::function<void(QWidget*)>& answer) {
+    QWidget* answered = nullptr;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || modal == answered || !modal->isVisible()) return;
+        answered = modal;
+        // Answered from the event loop, not from this timer: a modal window
+        // that the answer opens must find the timer free to fire again.
+        QTimer::singleShot(0, modal, [&answer, modal] { answer(modal); });
+    });
+    poll.start();
+    action();
+    poll.stop();
+}
+
 } // namespace velnorit::testing

@@ -43,8 +43,6 @@ std::vector<Op> opsOfDenominator(const std::vector<Op>& ops, int n) {
     return result;
 }
 
-float single(double v) { return static_cast<float>(v); }
-
 class Redraw : public ::testing::Test {
 protected:
     GraphHarness harness;
@@ -136,7 +134,6 @@ TEST_F(Redraw, PrintsTheFirstTextsInThePreviousForegroundColour) {
     // The pen state left behind.
     const DrawingSurface& g = harness.graph();
     EXPECT_EQ(g.drawWidth(), 1);
-    EXPECT_EQ(g.drawStyle(), 0);
     EXPECT_EQ(g.foreColor(), 0u);
     EXPECT_EQ(g.currentX(), 10000.0f);
     EXPECT_EQ(g.currentY(), single(t()));
