@@ -7,7 +7,8 @@
 # strokes of 200 points 50 ms each in a file of at most 2 MB, opening the
 # largest board a lesson file may hold 500 ms, the records of velnorit-liste
 # --bis 10^18 1 ms and --bis 10^100 20 ms, the window "Kettenbruch" for
-# N = 10^18 50 ms.
+# N = 10^18 50 ms, the recovery copy's share of the window's thread per
+# step 1 ms.
 # Not part of the tests: the build machines are shared and noisy.
 #   bench/check_goals.sh [BUILD_DIR]
 set -euo pipefail
@@ -81,5 +82,6 @@ check lesson_file_bench 'BM_OpenLesson' 50
 check lesson_file_bench 'BM_OpenLargestBoard' 500
 check_at_most lesson_file_bench 'BM_SaveLesson' bytes 2000000
 check extras_bench 'BM_ContinuedFractionWindow' 50
+check extras_bench 'BM_RecoveryCopyOnWindowThread' 1
 check startup_bench 'startProgram/iterations:10/repeats:5' 400
 exit $failed

@@ -1,8 +1,9 @@
 // The menu "Extras" on a full-screen window (1920 x 1080): undo of one
 // drawing step and of a redraw, each with the repaint it causes, saving
 // the graph panel as PNG and as SVG, and opening the window "Kettenbruch"
-// for N = 10^18.
+// for N = 10^18, and the recovery copy's share of the window's thread.
 #include "shown_window.h"
+#include "tests/support/sample_lessons.h"
 #include "shell/continued_fraction_window.h"
 #include "shell/picture_files.h"
 #include "view/graph_picture.h"
@@ -94,5 +95,25 @@ BENCHMARK(BM_SavePng)->Unit(benchmark::kMillisecond);
 
 void BM_SaveSvg(benchmark::State& state) { savePicture(state, "bild.svg"); }
 BENCHMARK(BM_SaveSvg)->Unit(benchmark::kMillisecond);
+
+// The recovery copy's cost on the window's thread per step, for a busy
+// board (300 strokes of 200 points, unsaved): the step's call and the
+// timer's quick copy. Converting and writing run on the worker, awaited
+// untimed.
+void BM_RecoveryCopyOnWindowThread(benchmark::State& state) {
+    QTemporaryDir stateFolder;
+    qputenv("XDG_STATE_HOME", stateFolder.path().toUtf8());
+    velnorit::bench::ShownWindow window;
+    window.form.applyLesson(velnorit::samples::penLesson(300, 200));
+    for (auto _ : state) {
+        window.form.boardChanged();
+        window.form.startRecoveryWrite();
+        state.PauseTiming();
+        window.form.waitForRecoveryWrite();
+        state.ResumeTiming();
+    }
+    state.counters["ops"] = double(window.form.collectLesson().board.size());
+}
+BENCHMARK(BM_RecoveryCopyOnWindowThread)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -71,7 +71,10 @@ void Form1::bindEvents() {
     connect(c_.vscNenner, &view::ValueScrollBar::change, this, guarded([graph] { graph->vscNenner_Change(); }));
     connect(c_.vscMaßstab, &view::ValueScrollBar::change, this, guarded([graph] { graph->vscMaßstab_Change(); }));
     connect(c_.vscMassX, &view::ValueScrollBar::change, this, guarded([graph] { graph->vscMassX_Change(); }));
-    connect(c_.hscn, &view::ValueScrollBar::change, this, guarded([graph] { graph->hscn_Change(); }));
+    connect(c_.hscn, &view::ValueScrollBar::change, this, guarded([this, graph] {
+                graph->hscn_Change();
+                boardChanged(); // a lesson keeps the pan
+            }));
     connect(c_.hscn, &view::ValueScrollBar::scroll, this, guarded([graph] { graph->hscn_Scroll(); }));
 
     connect(c_.picGraph, &view::DrawingSurface::mouseDown, this,
@@ -84,23 +87,33 @@ void Form1::bindEvents() {
                 tools->picGraph_MouseMove(b, s, x, y);
             }));
     connect(c_.picGraph, &view::DrawingSurface::mouseUp, this,
-            guarded([tools, history](Qt::MouseButton b, Qt::KeyboardModifiers s, float x, float y) {
+            guarded([this, tools, history](Qt::MouseButton b, Qt::KeyboardModifiers s, float x, float y) {
                 tools->picGraph_MouseUp(b, s, x, y);
                 history->endToolStep();
+                boardChanged();
             }));
     for (int index = 0; index < 4; ++index)
         connect(c_.Option2[index], &QRadioButton::toggled, this, guarded([this, tools, index](bool selected) {
                     if (!selected) return;
                     tools->Option2_Click(index);
                     showChoicesInMenu();
+                    boardChanged();
                 }));
     for (int index = 0; index < 5; ++index)
         connect(c_.Picture2[index], &view::DrawingSurface::clicked, this,
                 guarded([this, tools, index] {
                     tools->Picture2_Click(index);
                     showChoicesInMenu();
+                    boardChanged();
                 }));
-    connect(c_.Text3, &QLineEdit::textChanged, this, guarded([tools] { tools->Text3_Change(); }));
+    connect(c_.Text3, &QLineEdit::textChanged, this, guarded([this, tools] {
+        tools->Text3_Change();
+        boardChanged();
+    }));
+
+    recoveryTimer_.setSingleShot(true);
+    recoveryTimer_.setInterval(kRecoveryDelayMs);
+    connect(&recoveryTimer_, &QTimer::timeout, this, guarded([this] { startRecoveryWrite(); }));
 
     auto* hider = new ReadoutHider(*tools, this);
     for (QWidget* widget : {c_.clientArea, static_cast<QWidget*>(c_.Frame1), static_cast<QWidget*>(c_.Frame2),

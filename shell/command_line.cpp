@@ -37,7 +37,11 @@ std::string helpText() {
            "\n"
            "  DATEI      öffnet das Tafelbild DATEI (*.velnorit) beim Start\n"
            "  --help     zeigt diese Hilfe\n"
-           "  --version  zeigt die Version\n";
+           "  --version  zeigt die Version\n"
+           "\n"
+           "Solange die Tafel ungespeicherte Änderungen hat, hält das Programm eine\n"
+           "Sicherungskopie in $XDG_STATE_HOME/velnorit (sonst ~/.local/state/velnorit)\n"
+           "und bietet sie nach einem Absturz beim nächsten Start wieder an.\n";
 }
 
 std::string versionText() { return std::string("velnorit ") + kProgramVersion + "\n"; }

@@ -25,6 +25,7 @@ Form1::Form1() : state_(std::make_unique<WindowState>()) {
     pointerTools_ = std::make_unique<tools::PointerTools>(*state_, c_);
     undoHistory_ = std::make_unique<tools::UndoHistory>(*graphView_, *c_.picGraph);
     createUndoEntries();
+    recovery_ = std::make_unique<RecoveryCopies>(RecoveryCopies::defaultFolder());
     bindEvents();
     // The title's change mark: set while the window differs from the lesson
     // last opened or saved (or from the start).
@@ -32,7 +33,16 @@ Form1::Form1() : state_(std::make_unique<WindowState>()) {
             [this](bool clean) { setWindowModified(!clean); });
 }
 
-Form1::~Form1() = default;
+// An end with nothing unsaved leaves no copy; one with unsaved changes
+// leaves the newest, so that the next start offers it.
+Form1::~Form1() {
+    try {
+        waitForRecoveryWrite();
+        if (recoveryTimer_.isActive() || !hasUnsavedChanges()) keepRecoveryCopy();
+    } catch (...) {
+        // The copy written last stays.
+    }
+}
 
 void Form1::Form_Load() {
     c_.Line5->setVisible(false);
@@ -49,6 +59,7 @@ void Form1::Form_Load() {
     graphView_->redraw();
     undoHistory_->start();
     showChoicesInMenu();
+    savedLesson_ = std::make_shared<const view::Lesson>(collectLesson());
 }
 
 // Ends at once, without asking; nothing is saved.
@@ -59,25 +70,44 @@ void Form1::cmdEnde_Click() { QCoreApplication::exit(0); }
 void Form1::cmdAlles_Click() {
     undoHistory_->recordWipe();
     c_.picGraph->cls();
+    boardChanged();
 }
 
 // Draws anew and so wipes the blackboard: a step that undo takes back, as a
 // teacher who wiped too early expects.
-void Form1::cmdZeichnen_Click() { graphView_->redraw(); }
+void Form1::cmdZeichnen_Click() {
+    graphView_->redraw();
+    boardChanged();
+}
 
-void Form1::Command1_Click() { graphView_->redraw(); }
+void Form1::Command1_Click() {
+    graphView_->redraw();
+    boardChanged();
+}
 
-void Form1::cmdEinblenden_Click() { c_.Text5->setVisible(true); }
+void Form1::cmdEinblenden_Click() {
+    c_.Text5->setVisible(true);
+    boardChanged();
+}
 
-void Form1::cmdAusblenden_Click() { c_.Text5->setVisible(false); }
+void Form1::cmdAusblenden_Click() {
+    c_.Text5->setVisible(false);
+    boardChanged();
+}
 
 void Form1::cmdInfo_Click() { showInformation(this, authorMessageTitle(), authorMessageText()); }
 
 void Form1::cmdProgramm_Click() { showInformation(this, descriptionMessageTitle(), descriptionMessageText()); }
 
-void Form1::cmdUndo_Click() { undoHistory_->undo(); }
+void Form1::cmdUndo_Click() {
+    undoHistory_->undo();
+    boardChanged();
+}
 
-void Form1::cmdRedo_Click() { undoHistory_->redo(); }
+void Form1::cmdRedo_Click() {
+    undoHistory_->redo();
+    boardChanged();
+}
 
 // The same option a click would select, so that the frame shows the choice.
 void Form1::cmdTool_Click(int index) { c_.Option2[static_cast<std::size_t>(index)]->click(); }
@@ -85,6 +115,7 @@ void Form1::cmdTool_Click(int index) { c_.Option2[static_cast<std::size_t>(index
 void Form1::cmdColour_Click(int index) {
     pointerTools_->Picture2_Click(index);
     showChoicesInMenu();
+    boardChanged();
 }
 
 void Form1::showChoicesInMenu() {

@@ -3,6 +3,7 @@
 #include "core/window_state.h"
 #include "shell/open_lesson_command.h"
 #include "shell/picture_files.h"
+#include "shell/recovery_copies.h"
 #include "view/form_controls.h"
 #include "shell/screen_size.h"
 #include "tools/pointer_tools.h"
@@ -11,6 +12,10 @@
 #include "view/graph_view.h"
 
 #include <QMainWindow>
+#include <QTimer>
+
+#include <functional>
+#include <future>
 
 class QPrinter;
 
@@ -101,6 +106,27 @@ public:
     void cmdSaveLessonAs_Click();
     void applyWindowChoices(const WindowChoices& choices);
 
+    // The recovery copy (recovery_window.cpp). Every change of the board
+    // calls boardChanged, which starts the timer unless it runs already:
+    // the copy is written at most two seconds after the last step, and
+    // never while a stroke is drawn.
+    void boardChanged();
+    static constexpr int kRecoveryDelayMs = 1500;
+    // Writes the copy now while there are unsaved changes, else removes it.
+    void keepRecoveryCopy();
+    // What the timer does: takes the quick copy of the board here and
+    // leaves converting, comparing and writing to a worker thread.
+    void startRecoveryWrite();
+    void waitForRecoveryWrite();
+    bool recoveryCopyPending() const { return recoveryTimer_.isActive(); }
+    const RecoveryCopies& recoveryCopies() const { return *recovery_; }
+    // At start-up: the newest copy of an ended window, if there is one, is
+    // put into the window as an unsaved board when `restore` says so, and
+    // removed when it does not. True if a board was restored.
+    bool offerRecovery(const std::function<bool()>& restore);
+    // The German question whether to restore.
+    bool askToRestore();
+
     // Fits the panel and its children to the primary screen, or to a screen
     // of the given size in twips.
     void arrangeWindow();
@@ -124,9 +150,15 @@ private:
     ScreenTwips arrangedFor_;     // the screen the window was arranged for
     bool fittedToFrame_ = false; // placed again once framed by a window manager
     QString lessonPath_;          // the lesson file the board came from or was saved to
+    // The window as last opened or saved; shared with the writer of the
+    // recovery copy, which compares it with the board on its own thread.
+    std::shared_ptr<const view::Lesson> savedLesson_ = std::make_shared<const view::Lesson>();
     // Asks whether unsaved changes are to be saved first; false: cancelled.
     bool changesMayGo();
     ContinuedFractionWindow* continuedFractionWindow_ = nullptr; // a child, made at its first use
+    std::unique_ptr<RecoveryCopies> recovery_;
+    QTimer recoveryTimer_;
+    std::future<void> recoveryWrite_; // the worker's write, if one was started
 };
 
 } // namespace velnorit::shell

@@ -77,7 +77,9 @@ bool Form1::openLessonFile(const QString& path) {
     applyLesson(std::get<view::Lesson>(read));
     lessonPath_ = absolute;
     undoHistory_->stack().setClean();
+    savedLesson_ = std::make_shared<const view::Lesson>(collectLesson());
     updateTitle();
+    keepRecoveryCopy();
     return true;
 }
 
@@ -95,7 +97,9 @@ bool Form1::saveLessonTo(const QString& path) {
     }
     lessonPath_ = absolute;
     undoHistory_->stack().setClean();
+    savedLesson_ = std::make_shared<const view::Lesson>(lesson);
     updateTitle();
+    keepRecoveryCopy();
     return true;
 }
 

@@ -84,7 +84,11 @@ int main(int argc, char** argv) {
     // Without a window manager nothing else gives the window the keyboard.
     form.activateWindow();
     // A missing or broken file is reported, and the window starts as usual.
+    // A start with a file asks nothing about recovery copies: they stay for
+    // the next start without one.
     if (!request.file.empty())
         velnorit::shell::runHandler([&] { form.openLessonFile(QString::fromLocal8Bit(request.file.c_str())); });
+    else
+        velnorit::shell::runHandler([&] { form.offerRecovery([&] { return form.askToRestore(); }); });
     return QApplication::exec();
 }

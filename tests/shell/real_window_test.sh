@@ -3,6 +3,9 @@
 # window fills the screen with the caption "Rationale Velnorit", and saves a
 # screenshot for a person to look at. Then once more under a window manager
 # (openbox): there the frame, decorations included, fills the screen.
+# Between the two: a board drawn and the program killed with kill -9 leaves
+# a recovery copy, which the next start offers and restores; an end with
+# nothing drawn leaves the state folder empty.
 #   real_window_test.sh PROGRAM GRAB_SCREEN SCREENSHOT.png
 set -euo pipefail
 program=$1
@@ -17,6 +20,9 @@ fi
 unset QT_QPA_PLATFORM
 runtime_dir=$(mktemp -d)
 export XDG_RUNTIME_DIR="$runtime_dir"
+export HOME="$runtime_dir/home" XDG_STATE_HOME="$runtime_dir/state"
+mkdir -p "$HOME"
+copies() { find "$XDG_STATE_HOME" -name '*.velnorit' 2>/dev/null | sort; }
 pid=
 wm_pid=
 trap 'kill $pid $wm_pid 2>/dev/null || true; rm -rf "$runtime_dir"' EXIT
@@ -73,6 +79,34 @@ if ! kill -0 "$pid" 2>/dev/null; then
 fi
 kill "$pid"
 wait "$pid" 2>/dev/null || true
+check "copies after an end with nothing drawn" "$(copies)" ""
+
+# A stroke with the pen across the graph, then kill -9 after the copy's
+# two seconds.
+start_program
+xdotool mousemove 250 300 mousedown 1 mousemove 300 330 mousemove 350 360 mouseup 1
+sleep 2.5
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
+left=$(copies)
+check "copies left by kill -9" "$(wc -l <<<"$left" | tr -d ' ')" 1
+cp "$left" "$runtime_dir/killed.velnorit"
+"$program" &
+pid=$!
+question=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tafelbild wiederherstellen$' | head -n 1 || true)
+check "the next start asks" "$([ -n "$question" ] && echo yes || echo no)" yes
+if [ -n "$question" ]; then
+  xdotool windowfocus --sync "$question" key Return
+  sleep 2.5 # the restored board is unsaved: its own copy is written
+  now=$(copies)
+  check "copies once restored" "$(wc -l <<<"$now" | tr -d ' ')" 1
+  check "the killed window's copy was taken over" "$([ "$now" != "$left" ] && echo yes || echo no)" yes
+  check "the restored board is the killed one" \
+    "$(cmp -s "$now" "$runtime_dir/killed.velnorit" && echo same || echo different)" same
+fi
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
+rm -rf "$XDG_STATE_HOME"
 
 openbox --sm-disable >/dev/null 2>&1 &
 wm_pid=$!

@@ -286,5 +286,96 @@ TEST_F(LessonBoard, SavingAndOpeningFollowTheHistory) {
     EXPECT_FALSE(form().hasUnsavedChanges());
 }
 
+// A state folder of the test's own, set before the window is made, so
+// that the copies seen are this test's only.
+struct OwnStateFolder {
+    QTemporaryDir dir;
+    QByteArray previous = qgetenv("XDG_STATE_HOME");
+    OwnStateFolder() { qputenv("XDG_STATE_HOME", dir.path().toUtf8()); }
+    ~OwnStateFolder() { qputenv("XDG_STATE_HOME", previous); }
+    OwnStateFolder(const OwnStateFolder&) = delete;
+    OwnStateFolder& operator=(const OwnStateFolder&) = delete;
+    QStringList copies() const {
+        return QDir(dir.filePath("velnorit")).entryList({"*.velnorit"}, QDir::Files);
+    }
+};
+
+class RecoveredBoard : protected OwnStateFolder, public LessonBoard {
+protected:
+    view::Lesson copyIn(const QString& path) {
+        const view::LessonOrError read = view::readLessonFile(path);
+        if (const auto* reason = std::get_if<QString>(&read)) ADD_FAILURE() << reason->toStdString();
+        return std::holds_alternative<view::Lesson>(read) ? std::get<view::Lesson>(read) : view::Lesson{};
+    }
+};
+
+// Each kind of step schedules the copy instead of writing it at once; it
+// appears within two seconds and holds the board, and saving removes it.
+TEST_F(RecoveredBoard, AStepSchedulesACopyThatSavingRemoves) {
+    QTemporaryDir saved;
+    const QString ownCopy = form().recoveryCopies().ownPath();
+    const std::vector<std::pair<const char*, std::function<void()>>> steps = {
+        {"a stroke", [&] { drawWithEveryTool(1); }},
+        {"Alles", [&] { form().cmdAlles_Click(); }},
+        {"Rückgängig", [&] { form().cmdUndo_Click(); }},
+        {"the marker text", [&] { c().Text3->setText("neu"); }},
+        {"a colour", [&] { form().cmdColour_Click(2); }},
+    };
+    for (const auto& [what, step] : steps) {
+        SCOPED_TRACE(what);
+        step();
+        EXPECT_TRUE(form().recoveryCopyPending());
+        EXPECT_FALSE(QFile::exists(ownCopy)) << "written on the path of the step";
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(ownCopy); }, 2000));
+        EXPECT_EQ(copyIn(ownCopy), form().collectLesson());
+        ASSERT_TRUE(form().saveLessonTo(saved.filePath("stunde.velnorit")));
+        EXPECT_EQ(copies(), QStringList()) << "saving leaves a copy";
+    }
+}
+
+// A window that ends leaves a copy only with unsaved changes; the next one
+// restores it as an unsaved board or, declined, removes it.
+TEST_F(RecoveredBoard, TheNextWindowRestoresOrRemovesTheCopyOfAnEndedOne) {
+    QTemporaryDir saved;
+    struct Case {
+        const char* what;
+        bool saveFirst;
+        bool accept;
+    };
+    for (const Case& row : {Case{"accepted", false, true}, Case{"declined", false, false},
+                            Case{"saved before the end", true, true}}) {
+        SCOPED_TRACE(row.what);
+        drawWithEveryTool(row.accept ? 2 : 3);
+        auto ended = testing::startedForm();
+        ended->applyLesson(form().collectLesson());
+        ended->cmdAlles_Click();
+        if (row.saveFirst) {
+            ASSERT_TRUE(ended->saveLessonTo(saved.filePath("ende.velnorit")));
+        }
+        const view::Lesson left = ended->collectLesson();
+        ended.reset();
+        EXPECT_EQ(copies().size(), row.saveFirst ? 0 : 1) << copies().join(' ').toStdString();
+
+        auto next = testing::startedForm();
+        bool asked = false;
+        const bool restored = next->offerRecovery([&] {
+            asked = true;
+            return row.accept;
+        });
+        EXPECT_EQ(asked, !row.saveFirst);
+        EXPECT_EQ(restored, !row.saveFirst && row.accept);
+        if (restored) {
+            EXPECT_EQ(next->collectLesson(), left);
+            EXPECT_TRUE(next->hasUnsavedChanges());
+            EXPECT_EQ(copies(), QStringList(QFileInfo(next->recoveryCopies().ownPath()).fileName()));
+        } else {
+            EXPECT_EQ(copies(), QStringList());
+        }
+        next.reset();
+        QDir(dir.filePath("velnorit")).removeRecursively();
+        ASSERT_TRUE(form().saveLessonTo(saved.filePath("stunde.velnorit")));
+    }
+}
+
 } // namespace
 } // namespace velnorit
