@@ -13,6 +13,7 @@
 #include <QColor>
 #include <QDir>
 #include <QDirIterator>
+#include <QRegularExpression>
 #include <QFileInfo>
 #include <QFile>
 #include <QImage>
@@ -159,8 +160,16 @@ void extras(const QString& programPath, const QString& folder, CheckLog& log) {
     QDirIterator entries(home, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                          QDirIterator::Subdirectories);
     while (entries.hasNext()) left << QDir(home).relativeFilePath(entries.next());
-    log.check(left == QStringList{QFileInfo(saved).fileName()},
-              "the home holds nothing but the saved picture (found: " + left.join(", ") + ")");
+    // The board was drawn on and never saved, so its recovery copy stays for
+    // the next start, in the state folder; nothing else may be there.
+    const QRegularExpression recoveryCopy(QStringLiteral("^\\.local/state/velnorit/wiederherstellung-[^/]+\\.velnorit$"));
+    const QStringList copies = left.filter(recoveryCopy);
+    QStringList others = left;
+    for (const char* folder : {".local", ".local/state", ".local/state/velnorit"}) others.removeAll(folder);
+    for (const QString& copy : copies) others.removeAll(copy);
+    log.check(copies.size() == 1, "the unsaved board's recovery copy is kept (found: " + left.join(", ") + ")");
+    log.check(others == QStringList{QFileInfo(saved).fileName()},
+              "the home holds nothing else but the saved picture (found: " + left.join(", ") + ")");
 }
 
 } // namespace

@@ -31,7 +31,7 @@ velnorit_widget_test(redraw_memory_tests
 add_test(NAME redraw_memory_tests_1920x1080
   COMMAND redraw_memory_tests --gtest_filter=RedrawMemory.ThreeHundredUndoableStepsStayUnder120Megabytes)
 set_tests_properties(redraw_memory_tests_1920x1080 PROPERTIES SKIP_RETURN_CODE ${VELNORIT_SKIP_RETURN_CODE} ENVIRONMENT
-  "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/screens/offscreen-1920x1080.json;QT_QPA_OFFSCREEN_NO_GLX=1;QT_ENABLE_HIGHDPI_SCALING=0")
+  "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/screens/offscreen-1920x1080.json;QT_QPA_OFFSCREEN_NO_GLX=1;QT_ENABLE_HIGHDPI_SCALING=0;XDG_STATE_HOME=${CMAKE_BINARY_DIR}/test-state")
 
 # The window on screens from 640 x 480 to 3840 x 2160 and at a device-pixel
 # ratio of 2: the same program once per screen; screen_tests itself runs on
@@ -42,5 +42,5 @@ velnorit_widget_test(screen_tests
 foreach(screen 640x480 800x600 1920x1080 3840x2160 1920x1080-dpr2)
   add_test(NAME screen_tests_${screen} COMMAND screen_tests)
   set_tests_properties(screen_tests_${screen} PROPERTIES ENVIRONMENT
-    "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/screens/offscreen-${screen}.json;QT_QPA_OFFSCREEN_NO_GLX=1;QT_ENABLE_HIGHDPI_SCALING=0")
+    "QT_QPA_PLATFORM=offscreen:configfile=${CMAKE_CURRENT_LIST_DIR}/screens/offscreen-${screen}.json;QT_QPA_OFFSCREEN_NO_GLX=1;QT_ENABLE_HIGHDPI_SCALING=0;XDG_STATE_HOME=${CMAKE_BINARY_DIR}/test-state")
 endforeach()

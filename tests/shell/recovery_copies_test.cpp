@@ -67,7 +67,10 @@ TEST_F(Recovery, OffersOnlyTheCopiesOfWindowsThatNoLongerRun) {
 
 TEST_F(Recovery, OffersTheNewestCopyFirst) {
     const QString older = endedWindowCopy("alt");
-    QFile(older).setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime);
+    QFile aged(older); // the time is set on an open file only
+    ASSERT_TRUE(aged.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(aged.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    aged.close();
     const QString newer = endedWindowCopy("neu");
     RecoveryCopies starting(folder);
     const auto offered = starting.claimOrphans();
