@@ -28,13 +28,6 @@ using testing::ToolsWindow;
 
 class LessonBoard : public ToolsWindow {
 protected:
-    QPoint near(double dx, double dy) const { return pixelAt(6 + dx, target() + dy); }
-    void stroke(QPoint from, QPoint to) {
-        press(from);
-        move((from + to) / 2);
-        move(to);
-        release(to);
-    }
     // Each tool once, in the given colour box.
     void drawWithEveryTool(int colour) {
         form().cmdColour_Click(colour);

@@ -40,6 +40,13 @@ protected:
     void press(QPoint pixel, Qt::MouseButton button = Qt::LeftButton);
     void move(QPoint pixel);
     void release(QPoint pixel, Qt::MouseButton button = Qt::LeftButton);
+    // A short drag from one pixel to another, through their midpoint.
+    void stroke(QPoint from, QPoint to) {
+        press(from);
+        move((from + to) / 2);
+        move(to);
+        release(to);
+    }
 
     // Moves the screen's pointer onto a control, so that the window
     // delivers the move to whatever lies there; fails unless the control
@@ -54,6 +61,8 @@ protected:
     std::size_t opCount() const { return graph().drawing().size(); }
 
     double target() const { return state().target.value_or(0); }
+    // The pixel dx denominators right of 6 and dy above the target.
+    QPoint near(double dx, double dy) const { return pixelAt(6 + dx, target() + dy); }
     double yScale() const { return state().yScale; }
 
 private:

@@ -32,14 +32,6 @@ bool sameDrawing(const std::vector<RecordedOp>& a, const std::vector<RecordedOp>
 class UndoRedo : public ToolsWindow {
 protected:
     std::vector<RecordedOp> drawing() const { return opsSince(0); }
-    QPoint near(double dx, double dy) const { return pixelAt(6 + dx, target() + dy); }
-
-    void stroke(QPoint from, QPoint to) {
-        press(from);
-        move((from + to) / 2);
-        move(to);
-        release(to);
-    }
     void undo() { form().cmdUndo_Click(); }
     void redo() { form().cmdRedo_Click(); }
 };
