@@ -126,8 +126,14 @@ void extras(const QString& programPath, const QString& folder, CheckLog& log) {
     pressKeys({"ctrl+e"});
     const bool dialog = !waitForWindowNamed("^Bild exportieren$").isEmpty();
     if (!log.check(dialog, "Strg+E opens the dialog \"Bild exportieren\"")) return;
-    pressKeys({"Return"});
-    log.check(waitUntilNoWindowNamed("^Bild exportieren$"), "Return saves and closes the dialog");
+    // Like the print dialog below, the file dialog takes the keys only once
+    // it has the input focus, which a slow (sanitizer) build gives it late.
+    bool exported = false;
+    for (int attempt = 0; attempt < 5 && !exported; ++attempt) {
+        pressKeys({"Return"});
+        exported = waitUntilNoWindowNamed("^Bild exportieren$", 2000);
+    }
+    log.check(exported, "Return saves and closes the dialog");
     const QString saved = home + "/velnorit-W5-A0-N2-plus.png";
     QImage picture;
     for (int wait = 0; wait < 50 && picture.isNull(); ++wait) {
