@@ -2,6 +2,7 @@
 #include "shell/command_line.h"
 #include "shell/form1.h"
 #include "shell/german_translations.h"
+#include "shell/keyboard_after_dialogs.h"
 #include "shell/runtime_error_guard.h"
 
 #include <QApplication>
@@ -81,8 +82,10 @@ int main(int argc, char** argv) {
     velnorit::shell::Form1 form;
     velnorit::shell::runHandler([&] { form.Form_Load(); });
     form.show();
-    // Without a window manager nothing else gives the window the keyboard.
+    // Without a window manager nothing else gives the window the keyboard,
+    // at start and whenever a dialog closes.
     form.activateWindow();
+    new velnorit::shell::KeyboardAfterDialogs(&form); // owned by the window
     // A missing or broken file is reported, and the window starts as usual.
     // A start with a file asks nothing about recovery copies: they stay for
     // the next start without one.

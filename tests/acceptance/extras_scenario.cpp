@@ -1,6 +1,7 @@
 // The menu "Extras" in a real window, with real X input: undo and redo by
 // their keys and from the opened menu, the tool and colour keys, saving the
-// picture through the save dialog, and the print dialog.
+// picture through the save dialog, printing to a file, and the keyboard
+// back in the window after each dialog (there is no window manager).
 //   extras_scenario PROGRAM OUTPUT_FOLDER   (inside an X server)
 #include "common_steps.h"
 #include "drawing_frame.h"
@@ -98,6 +99,7 @@ void extras(const QString& programPath, const QString& folder, CheckLog& log) {
         [&](const QImage& s) { return countOfColour(s, kPenYellow, around(markerClick, 60)) >= 40; }, "the marker");
     log.check(countOfColour(marked, kPenYellow, around(markerClick, 60)) >= 40, "Strg+2 and F7 stamp a yellow marker");
     const QPoint slopeStart = graph.at(10.5, 0.10), slopeEnd = graph.at(17.5, 0.30);
+    const int labelBefore = countOfColour(marked, kSlopeLabel, around(slopeEnd, 120));
     pressKeys({"ctrl+1", "F5"});
     drag(path(slopeStart, slopeEnd));
     const QImage sloped = waitForSettledScreen(
@@ -143,22 +145,59 @@ void extras(const QString& programPath, const QString& folder, CheckLog& log) {
     log.check(!picture.isNull() && countOfColour(picture, QColor(228, 228, 228), picture.rect()) > 10000,
               "the picture is saved as " + saved);
 
-    // "Drucken …" opens the print dialog; Escape closes it. Without a window
-    // manager the main window gets the keys back only by a click.
-    click(frame.freehandOption());
+    // Without a window manager nothing gives the keyboard back when a dialog
+    // closes but the program itself: after each dialog closed by a key, the
+    // next key must reach the window without a click in between.
+    // "Drucken …" after the export dialog: Return prints to the file the
+    // dialog proposes, print.pdf in the home.
     pressKeys({"ctrl+p"});
-    const bool printDialog = !waitForWindowNamed("^Drucken").isEmpty();
-    log.check(printDialog, "Strg+P opens the dialog \"Drucken\"");
+    const bool printDialog = !waitForWindowNamed("^Drucken", 5000).isEmpty();
+    log.check(printDialog, "after the export dialog, Strg+P opens the dialog \"Drucken\" without a click");
     if (printDialog) {
         // The dialog takes the keys only once it has the input focus, which
         // a slow (sanitizer) build gives it some time after it shows.
         bool closed = false;
         for (int attempt = 0; attempt < 5 && !closed; ++attempt) {
-            pressKeys({"Escape"});
+            pressKeys({"Return"});
             closed = waitUntilNoWindowNamed("^Drucken", 2000);
         }
-        log.check(closed, "Escape closes it");
+        log.check(closed, "Return prints and closes it");
     }
+    const QString printed = home + "/print.pdf";
+    QByteArray pdf;
+    for (int wait = 0; wait < 50 && !pdf.startsWith("%PDF-"); ++wait) {
+        QFile file(printed);
+        if (file.open(QIODevice::ReadOnly)) pdf = file.read(5);
+        if (!pdf.startsWith("%PDF-")) QThread::msleep(100);
+    }
+    log.check(pdf.startsWith("%PDF-"), "the worksheet is printed to " + printed);
+
+    // After the print dialog Strg+Z takes the slope line back, label and all.
+    pressKeys({"ctrl+z"});
+    const QImage unsloped = waitForSettledScreen(
+        [&](const QImage& s) { return countOfColour(s, kSlopeLabel, around(slopeEnd, 120)) == labelBefore; },
+        "the slope line undone after the print dialog");
+    log.check(countOfColour(unsloped, kSlopeLabel, around(slopeEnd, 120)) == labelBefore,
+              "after the print dialog, Strg+Z reaches the window without a click");
+
+    // After the message box "Information", closed by Return, Strg+Y brings
+    // the slope line again.
+    click(items[2].center());
+    const bool information = !waitForWindowNamed("^Programmiert von$").isEmpty();
+    if (log.check(information, "\"Information\" opens its message box")) {
+        bool closed = false;
+        for (int attempt = 0; attempt < 5 && !closed; ++attempt) {
+            pressKeys({"Return"});
+            closed = waitUntilNoWindowNamed("^Programmiert von$", 2000);
+        }
+        log.check(closed, "Return closes it");
+    }
+    pressKeys({"ctrl+y"});
+    const QImage resloped = waitForSettledScreen(
+        [&](const QImage& s) { return countOfColour(s, kSlopeLabel, around(slopeEnd, 120)) >= 20; },
+        "the slope line redone after the message box");
+    log.check(countOfColour(resloped, kSlopeLabel, around(slopeEnd, 120)) >= 20,
+              "after the message box, Strg+Y reaches the window without a click");
 
     endFromMenuAndCheck(program, waitForSettledScreen([](const QImage&) { return true; }, "a quiet screen"), log);
 
@@ -174,8 +213,10 @@ void extras(const QString& programPath, const QString& folder, CheckLog& log) {
     for (const char* folder : {".local", ".local/state", ".local/state/velnorit"}) others.removeAll(folder);
     for (const QString& copy : copies) others.removeAll(copy);
     log.check(copies.size() == 1, "the unsaved board's recovery copy is kept (found: " + left.join(", ") + ")");
-    log.check(others == QStringList{QFileInfo(saved).fileName()},
-              "the home holds nothing else but the saved picture (found: " + left.join(", ") + ")");
+    others.sort();
+    log.check(others == QStringList{QFileInfo(printed).fileName(), QFileInfo(saved).fileName()},
+              "the home holds nothing else but the saved picture and the printed worksheet (found: " +
+                  left.join(", ") + ")");
 }
 
 } // namespace

@@ -122,4 +122,26 @@ if [ "$(sed -n 's/^ *Height: *//p' <<<"$client")" -ge 768 ]; then
   echo "FAIL: the client area is not smaller than the screen: the window manager drew no frame"
   fail=1
 fi
+
+# --- The keyboard after the recovery question (without a window manager) ---
+# The question is answered by a key; the next key reaches the window without
+# a click: Strg+E opens the export dialog. The copy is the killed board's.
+kill "$wm_pid" "$pid" 2>/dev/null || true
+wait "$wm_pid" "$pid" 2>/dev/null || true
+wm_pid=
+mkdir -p "$XDG_STATE_HOME/velnorit"
+cp "$runtime_dir/killed.velnorit" "$XDG_STATE_HOME/velnorit/wiederherstellung-tastatur.velnorit"
+"$program" &
+pid=$!
+question=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tafelbild wiederherstellen$' | head -n 1 || true)
+check "a copy left behind is offered" "$([ -n "$question" ] && echo yes || echo no)" yes
+if [ -n "$question" ]; then
+  xdotool windowfocus --sync "$question" key Return
+  timeout 10 xdotool search --sync --onlyvisible --name '^Rationale Velnorit' >/dev/null
+  xdotool key ctrl+e
+  export_dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Bild exportieren$' | head -n 1 || true)
+  check "after the question, Strg+E reaches the window" "$([ -n "$export_dialog" ] && echo yes || echo no)" yes
+fi
+kill -9 "$pid"
+wait "$pid" 2>/dev/null || true
 exit $fail
