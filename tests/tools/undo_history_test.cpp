@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace velnorit {
@@ -235,11 +236,95 @@ TEST_F(UndoRedo, KeepsAtLeastAHundredStepsAndDropsTheOldest) {
         sizes.push_back(opCount());
         stroke(near(i % 50, 0.01 * (i % 7)), near(i % 50 + 2, 0.02));
     }
-    EXPECT_LE(form().undoHistory().stepCount(), tools::UndoHistory::kMaxSteps);
+    // Strokes of normal size stay far below the memory budget: the stack
+    // keeps as many as its limit allows.
+    EXPECT_EQ(form().undoHistory().stepCount(), tools::UndoHistory::kMaxSteps);
     for (int i = 0; i < 100; ++i) undo();
     EXPECT_EQ(opCount(), sizes[sizes.size() - 100]);
     while (form().undoHistory().canUndo()) undo();
     EXPECT_GT(opCount(), start);
+}
+
+// A step that holds as many bytes as it says and notes when it is undone
+// (as minus its number) or done again: the budget counts what steps say.
+class SizedStep : public tools::HistoryCommand {
+public:
+    SizedStep(int number, std::size_t bytes, std::vector<int>& runs)
+        : HistoryCommand(QString::number(number), true), number_(number), bytes_(bytes), runs_(runs) {}
+    std::size_t memoryBytes() const override { return bytes_; }
+    std::unique_ptr<HistoryCommand> moveOut() override {
+        return std::make_unique<SizedStep>(number_, std::exchange(bytes_, 0), runs_);
+    }
+
+protected:
+    void redoStep() override { runs_.push_back(number_); }
+    void undoStep() override { runs_.push_back(-number_); }
+
+private:
+    int number_;
+    std::size_t bytes_;
+    std::vector<int>& runs_;
+};
+
+// Past the hundred steps that are always kept, the oldest go while the
+// steps hold more than the budget, and not one more: the kept steps are the
+// newest, in order, none of them is run again by the drop, and the saved
+// state stays with the kept steps.
+TEST_F(UndoRedo, TheMemoryBudgetDropsTheOldestButKeepsAHundredSteps) {
+    using tools::UndoHistory;
+    UndoHistory& history = form().undoHistory();
+    QUndoStack& stack = history.stack();
+    constexpr std::size_t kSmall = std::size_t{64} << 10;    // 300 of them hold 19 MB
+    constexpr std::size_t kLarge = UndoHistory::kBudgetBytes / 12;
+    constexpr int kSmallSteps = static_cast<int>(UndoHistory::kMaxSteps);
+    auto bytesOf = [&](int number) { return number <= kSmallSteps ? kSmall : kLarge; };
+    auto numberAt = [&](int index) { return stack.text(index).toInt(); };
+    std::vector<int> runs;
+    int pushed = 0;
+    auto push = [&] { ++pushed; history.push(std::make_unique<SizedStep>(pushed, bytesOf(pushed), runs)); };
+
+    // Normal sizes: the budget takes nothing, the stack keeps its limit.
+    while (pushed < kSmallSteps) push();
+    ASSERT_EQ(history.stepCount(), UndoHistory::kMaxSteps);
+    stack.setClean(); // as if saved after the last small step
+    int lastCount = static_cast<int>(history.stepCount());
+    while (pushed < kSmallSteps + 150) {
+        push();
+        SCOPED_TRACE(::testing::Message() << "after step " << pushed);
+        const int count = static_cast<int>(history.stepCount());
+        std::size_t bytes = 0;
+        for (int i = 0; i < count; ++i) {
+            ASSERT_EQ(numberAt(i), pushed - count + 1 + i); // the newest, in order
+            bytes += bytesOf(numberAt(i));
+        }
+        ASSERT_GE(count, static_cast<int>(UndoHistory::kKeptSteps));
+        // Within the budget unless only the kept hundred are left, and the
+        // step the budget dropped last would not have fitted.
+        if (count > static_cast<int>(UndoHistory::kKeptSteps)) {
+            EXPECT_LE(bytes, UndoHistory::kBudgetBytes);
+        }
+        if (count <= lastCount && count < kSmallSteps) {
+            EXPECT_GT(bytes + bytesOf(numberAt(0) - 1), UndoHistory::kBudgetBytes);
+        }
+        lastCount = count;
+        // The saved state, after the last small step, moves down with the
+        // drop while undo can still reach it, and is forgotten after.
+        const int savedAt = kSmallSteps - (numberAt(0) - 1);
+        EXPECT_EQ(stack.cleanIndex(), savedAt >= 0 ? savedAt : -1);
+    }
+    EXPECT_EQ(history.stepCount(), UndoHistory::kKeptSteps); // 100 large steps are far beyond the budget
+    EXPECT_TRUE(runs.empty()) << "a drop ran a step again";
+    stack.setClean();
+    for (int i = 0; i < 10; ++i) push();
+    EXPECT_EQ(numberAt(stack.cleanIndex() - 1), pushed - 10);
+
+    // All hundred can be undone, newest first, and done again.
+    std::vector<int> expected;
+    for (int n = pushed; n > pushed - 100; --n) expected.push_back(-n);
+    while (history.canUndo()) history.undo();
+    EXPECT_EQ(runs, expected);
+    history.redo();
+    EXPECT_EQ(runs.back(), pushed - 99);
 }
 
 // The entries of the tools and the colours show the one in use, checked
