@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <optional>
 #include <random>
 
@@ -15,19 +15,6 @@ namespace velnorit {
 namespace {
 
 __extension__ typedef __int128 Int128;
-
-std::int64_t integerSquareRoot(std::int64_t x) {
-    auto r = static_cast<std::int64_t>(std::sqrt(static_cast<double>(x)));
-    while (r * r > x) --r;
-    while ((r + 1) * (r + 1) <= x) ++r;
-    return r;
-}
-
-std::int64_t floorDivide(std::int64_t a, std::int64_t b) {
-    std::int64_t q = a / b;
-    if ((a % b != 0) && ((a < 0) != (b < 0))) --q;
-    return q;
-}
 
 int signOf(Int128 v) { return (v > 0) - (v < 0); }
 
@@ -49,14 +36,28 @@ bool less(const Fraction& a, const Fraction& c) { return Int128(a.p) * c.n < Int
 struct Exact {
     int w, a, s, nn;
 
-    // floor(n * (sqrt(W) + s*A) / N) = floor((floor(n*sqrt(W)) + n*s*A) / N)
+    // Decided without a square root or a division, so that a mistake in
+    // the program's integer square root or floor division cannot recur
+    // here: p/n <= t exactly when N p - s A n <= n sqrt(W), that is when
+    // the left side is negative or its square is at most n^2 W.
+    Int128 leftSide(std::int64_t p, std::int64_t n) const { return Int128(nn) * p - Int128(s) * a * n; }
+    bool atMostTarget(std::int64_t p, std::int64_t n) const {
+        const Int128 left = leftSide(p, n);
+        return left < 0 || left * left <= Int128(n) * n * w;
+    }
+    bool onTarget(std::int64_t p, std::int64_t n) const {
+        const Int128 left = leftSide(p, n);
+        return left >= 0 && left * left == Int128(n) * n * w;
+    }
+    // floor(n t): the largest p with p/n <= t, walked to from a rough
+    // estimate by exact comparisons alone.
     std::int64_t lowerNumerator(std::int64_t n) const {
-        return floorDivide(integerSquareRoot(n * n * w) + n * s * a, nn);
+        auto p = static_cast<std::int64_t>(std::llround(double(n) * (std::sqrt(double(w)) + s * a) / nn));
+        while (!atMostTarget(p, n)) --p;
+        while (atMostTarget(p + 1, n)) ++p;
+        return p;
     }
-    bool isIntegralTimes(std::int64_t n) const {
-        const std::int64_t root = integerSquareRoot(n * n * w);
-        return root * root == n * n * w && (root + n * s * a) % nn == 0;
-    }
+    bool isIntegralTimes(std::int64_t n) const { return onTarget(lowerNumerator(n), n); }
     // The sign of (U/u - t) - (t - L/l), that is of
     // N(U l + L u) - 2 s A u l - 2 u l sqrt(W).
     int upperMinusLowerDistance(const Fraction& upper, const Fraction& lower) const {
@@ -185,7 +186,11 @@ TEST(ScanProperty, AccuracyOfSingleFractions) {
     }
 }
 
-bool isSquare(int w) { return integerSquareRoot(w) * integerSquareRoot(w) == w; }
+bool isSquare(int w) {
+    for (int root = 0; root * root <= w; ++root)
+        if (root * root == w) return true;
+    return false;
+}
 
 // Targets where Doubles used to decide wrongly: n*target missing an integer,
 // last digits of a large m, stars at near-ties and exact ties.
