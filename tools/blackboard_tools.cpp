@@ -11,7 +11,10 @@ namespace {
 constexpr int kPenDotWidth = 2;
 constexpr int kPenStrokeWidth = 3;
 constexpr float kMarkerFontSize = 53;
-constexpr float kGraphFontSize = 10;
+// The marker text's top-left corner: this many denominators left of the
+// pointer, and yScale / kMarkerRise above it.
+constexpr double kMarkerLeft = 0.75;
+constexpr double kMarkerRise = 1150;
 
 } // namespace
 
@@ -58,8 +61,8 @@ void PointerTools::penSegment(float x, float y) {
 // pointer and yScale/1150 above it. An empty text prints an empty line.
 void PointerTools::stampMarker(float x, float y) {
     view::DrawingSurface& g = graph();
-    g.setCurrentX(single(x - 0.75));
-    g.setCurrentY(single(y + state_.yScale / 1150));
+    g.setCurrentX(single(x - kMarkerLeft));
+    g.setCurrentY(single(y + state_.yScale / kMarkerRise));
     g.setFontSize(kMarkerFontSize);
     g.setForeColor(penColour());
     g.print(state_.markText);

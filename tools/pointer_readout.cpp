@@ -19,6 +19,11 @@ namespace {
 const QColor kUpperSide(140, 140, 140);
 const QColor kLowerSide(240, 10, 10);
 
+// The field's top-left corner: half a denominator right of the pointer and
+// a fraction of yScale below it.
+constexpr double kFieldRight = 0.5;
+constexpr double kFieldDrop = 0.0009;
+
 void setBackground(QWidget& field, const QColor& colour) {
     QPalette palette = field.palette();
     if (palette.color(QPalette::Base) == colour && palette.color(QPalette::Window) == colour) return;
@@ -57,8 +62,8 @@ void PointerTools::readout(float x, float y, int sign) {
 
     view::MultiLineBox& field = *c_.Text6;
     field.setVisible(true);
-    graph().setChildLeft(&field, single(x + 0.5));
-    graph().setChildTop(&field, single(y - 0.0009 * state_.yScale));
+    graph().setChildLeft(&field, single(x + kFieldRight));
+    graph().setChildTop(&field, single(y - kFieldDrop * state_.yScale));
 
     // At target exactly the pointer reads the lower side.
     const double target = valueOf(state_.target);

@@ -5,6 +5,10 @@
 
 namespace velnorit::tools {
 
+// The text size, in points, that the marker and the slope label leave the
+// graph with after their own texts.
+inline constexpr float kGraphFontSize = 10;
+
 // The graph as a blackboard: the three mouse handlers of the graph with the
 // free-hand pen, the eraser, the marker text and the slope line, the readout
 // beside the pointer, the tool and colour choice.

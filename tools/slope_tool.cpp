@@ -15,8 +15,15 @@ namespace {
 constexpr int kLineWidth = 2;
 constexpr view::RgbValue kLabelColour = view::rgb(0, 0, 220);
 constexpr float kLabelFontSize = 14;
-constexpr float kGraphFontSize = 10;
-constexpr float kBoxWidth = 7; // denominators
+// The label's box starts at the release point, kBoxWidth denominators wide,
+// between yScale / kBoxBottomRise and yScale / kBoxTopRise above it; the
+// text starts yScale / kTextRise above it.
+constexpr float kBoxWidth = 7;
+constexpr double kBoxBottomRise = 4200;
+constexpr double kBoxTopRise = 900;
+constexpr double kTextRise = 1000;
+// The slope is shown cut to seven decimals.
+constexpr double kSlopeUnit = 10000000;
 
 // Value per denominator, with both denominators cut to whole numbers. The
 // coordinates are single-precision numbers, and so are the two differences
@@ -32,7 +39,7 @@ float slopeBetween(float startX, float startY, float x, float y) {
 std::string slopeLabel(float slope) {
     const double m = slope;
     if (m == 0) return " m = 0";
-    return " m = " + strForm(intPart(m * 10000000) / 10000000);
+    return " m = " + strForm(intPart(m * kSlopeUnit) / kSlopeUnit);
 }
 
 } // namespace
@@ -69,10 +76,11 @@ void PointerTools::endSlope(float x, float y) {
         g.setForeColor(kLabelColour);
         g.setFontSize(kLabelFontSize);
         g.setDrawWidth(1);
-        g.line(x, single(y + ys / 4200), x + kBoxWidth, single(y + ys / 900), penColour(), view::LineMode::Box);
+        g.line(x, single(y + ys / kBoxBottomRise), x + kBoxWidth, single(y + ys / kBoxTopRise), penColour(),
+               view::LineMode::Box);
         g.setDrawWidth(1);
         g.setCurrentX(x);
-        g.setCurrentY(single(y + ys / 1000));
+        g.setCurrentY(single(y + ys / kTextRise));
         g.print(slopeLabel(slopeBetween(startX, startY, x, y)));
         g.setForeColor(view::rgb(0, 0, 0));
         g.setFontSize(kGraphFontSize);

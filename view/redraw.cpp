@@ -7,11 +7,27 @@
 #include "core/target.h"
 #include "view/approximant_marks.h"
 #include "view/graph_view.h"
+#include "view/graph_window.h"
 #include "view/regional_numbers.h"
 
 namespace velnorit::view {
 
+using namespace graph_window;
+
 namespace {
+
+// The edge labels show four decimals.
+constexpr double kEdgeLabelUnit = 10000;
+// The legend's texts: "Nenner =>" at the target's height, the others a
+// fraction of yScale below it; x is where each text starts.
+constexpr float kNennerTextX = -1.0f;
+constexpr float kImprovementTextX = -2.3f;
+constexpr double kImprovementTextDrop = 0.0068;
+constexpr double kUpperTextDrop = 0.0062;
+constexpr double kLowerTextDrop = 0.0073;
+// The target's value in the legend stands 0.15 percent of yScale above it.
+constexpr double kPercent = 0.01;
+constexpr double kValueRisePercent = 0.15;
 
 // Marks and list lines are made at the same points of each scan step.
 class MarksAndList : public ScanListener {
@@ -48,7 +64,7 @@ private:
 };
 
 // The edge value rounded down to four decimals.
-double edgeLabel(double edge) { return intPart(checkedMultiply(edge, 10000)) / 10000; }
+double edgeLabel(double edge) { return intPart(checkedMultiply(edge, kEdgeLabelUnit)) / kEdgeLabelUnit; }
 
 void printLegend(DrawingSurface& legend, double t, double ys) {
     struct Entry {
@@ -57,18 +73,18 @@ void printLegend(DrawingSurface& legend, double t, double ys) {
         const char* text;
     };
     const Entry entries[] = {
-        {t, -1.0f, "Nenner =>"},
-        {t - 0.0068 * ys, -2.3f, "absolut besser"},
-        {t - 0.0062 * ys, -3.0f, "kleinste ob. Schr.(n)"},
-        {t - 0.0073 * ys, -3.0f, "größte unt. Schr.(n)"},
+        {t, kNennerTextX, "Nenner =>"},
+        {t - kImprovementTextDrop * ys, kImprovementTextX, "absolut besser"},
+        {t - kUpperTextDrop * ys, kLegendLeft, "kleinste ob. Schr.(n)"},
+        {t - kLowerTextDrop * ys, kLegendLeft, "größte unt. Schr.(n)"},
     };
     for (const Entry& e : entries) {
         legend.setCurrentY(single(e.y));
         legend.setCurrentX(e.x);
         legend.print(e.text);
     }
-    legend.setCurrentY(single(t + ys * 0.01 * 0.15));
-    legend.setCurrentX(-2.9f);
+    legend.setCurrentY(single(t + ys * kPercent * kValueRisePercent));
+    legend.setCurrentX(kLegendValueX);
     legend.printNumber(t);
 }
 
@@ -98,8 +114,9 @@ void GraphView::redraw() {
     const double t = valueOf(state_.target);
     const double ys = state_.yScale;
 
-    controls_.Text1[2]->setUtf8(boxText(edgeLabel(checkedAdd(t, -(ys / 100)))));
-    controls_.Text1[0]->setUtf8(boxText(edgeLabel(checkedAdd(t, ys / 100))));
+    const double halfHeight = ys / kHalfHeights;
+    controls_.Text1[2]->setUtf8(boxText(edgeLabel(checkedAdd(t, -halfHeight))));
+    controls_.Text1[0]->setUtf8(boxText(edgeLabel(checkedAdd(t, halfHeight))));
 
     ResultListBuilder list; // starts with the header
     ListWriter writeListWhenDone(*controls_.Text5, list);
@@ -109,12 +126,13 @@ void GraphView::redraw() {
 
     DrawingSurface& graph = *controls_.picGraph;
     graph.cls();
-    graph.scale(single(nStart - 5.7), single(t + ys / 100), single(nStart + 701), single(t - ys / 100));
+    graph.scale(single(nStart - kLeftMargin), single(t + halfHeight), single(nStart + kRightEdge),
+                single(t - halfHeight));
     graph.setDrawWidth(1);
 
     DrawingSurface& legend = *controls_.picLegende;
     legend.cls();
-    legend.scale(-3.0f, single(t + ys / 100), 1.0f, single(t - ys / 100));
+    legend.scale(kLegendLeft, single(t + halfHeight), kLegendRight, single(t - halfHeight));
 
     printLegend(legend, t, ys);
 

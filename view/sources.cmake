@@ -24,6 +24,7 @@ target_sources(velnorit_view PRIVATE
 # Controls, handlers and redraw.
 target_sources(velnorit_view PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/control_ranges.h
+  ${CMAKE_CURRENT_LIST_DIR}/graph_window.h
   ${CMAKE_CURRENT_LIST_DIR}/value_scroll_bar.h
   ${CMAKE_CURRENT_LIST_DIR}/value_scroll_bar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_boxes.h
