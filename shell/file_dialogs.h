@@ -38,7 +38,8 @@ void showSaveFailure(QWidget* parent, const QString& title, const QString& what,
                      const QString& reason);
 
 // Keeps the history of Qt's file dialogs (the QtProject settings) in memory
-// only, for the rest of the run. The dialogs above call it themselves.
+// only, for the rest of the run. The dialogs above call it themselves, and
+// the program calls it at start for every other dialog.
 void keepFileDialogHistoryInMemory();
 
 } // namespace velnorit::shell

@@ -1,5 +1,6 @@
 // Rationale Velnorit: the window, started full screen with the first graph.
 #include "shell/command_line.h"
+#include "shell/file_dialogs.h"
 #include "shell/form1.h"
 #include "shell/german_translations.h"
 #include "shell/keyboard_after_dialogs.h"
@@ -78,6 +79,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("velnorit"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     velnorit::shell::installGermanQtTexts(application);
+    // Every file dialog of the run, also one not opened through the shared
+    // helpers, keeps its history in memory and leaves no QtProject.conf.
+    velnorit::shell::keepFileDialogHistoryInMemory();
 
     velnorit::shell::Form1 form;
     velnorit::shell::runHandler([&] { form.Form_Load(); });
