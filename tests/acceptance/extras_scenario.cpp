@@ -150,6 +150,8 @@ void extras(const QString& programPath, const QString& folder, CheckLog& log) {
     // next key must reach the window without a click in between.
     // "Drucken …" after the export dialog: Return prints to the file the
     // dialog proposes, print.pdf in the home.
+    const QString window = QStringLiteral("^Rationale Velnorit");
+    log.check(waitForKeyboardIn(window), "after the export dialog the window has the keyboard");
     pressKeys({"ctrl+p"});
     const bool printDialog = !waitForWindowNamed("^Drucken", 5000).isEmpty();
     log.check(printDialog, "after the export dialog, Strg+P opens the dialog \"Drucken\" without a click");
@@ -173,6 +175,7 @@ void extras(const QString& programPath, const QString& folder, CheckLog& log) {
     log.check(pdf.startsWith("%PDF-"), "the worksheet is printed to " + printed);
 
     // After the print dialog Strg+Z takes the slope line back, label and all.
+    log.check(waitForKeyboardIn(window), "after the print dialog the window has the keyboard");
     pressKeys({"ctrl+z"});
     const QImage unsloped = waitForSettledScreen(
         [&](const QImage& s) { return countOfColour(s, kSlopeLabel, around(slopeEnd, 120)) == labelBefore; },
@@ -192,6 +195,7 @@ void extras(const QString& programPath, const QString& folder, CheckLog& log) {
         }
         log.check(closed, "Return closes it");
     }
+    log.check(waitForKeyboardIn(window), "after the message box the window has the keyboard");
     pressKeys({"ctrl+y"});
     const QImage resloped = waitForSettledScreen(
         [&](const QImage& s) { return countOfColour(s, kSlopeLabel, around(slopeEnd, 120)) >= 20; },

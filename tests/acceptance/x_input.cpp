@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QThread>
 
 namespace velnorit::acceptance {
@@ -83,6 +84,18 @@ bool waitUntilNoWindowNamed(const QString& pattern, int timeoutMs) {
         QThread::msleep(50);
     }
     return true;
+}
+
+bool waitForKeyboardIn(const QString& pattern, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    const QRegularExpression name(pattern);
+    for (;;) {
+        const XdotoolResult focus = runXdotool({"getwindowfocus", "getwindowname"});
+        if (focus.exitCode == 0 && name.match(focus.output.trimmed()).hasMatch()) return true;
+        if (clock.elapsed() > timeoutMs) return false;
+        QThread::msleep(50);
+    }
 }
 
 } // namespace velnorit::acceptance

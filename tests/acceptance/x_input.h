@@ -33,5 +33,8 @@ QString waitForWindowNamed(const QString& pattern, int timeoutMs = 10000);
 // Waits until no visible window has the name; false when one is still there
 // after the time-out.
 bool waitUntilNoWindowNamed(const QString& pattern, int timeoutMs = 5000);
+// Waits until the window with the X input focus has the name; false when
+// none has after the time-out.
+bool waitForKeyboardIn(const QString& pattern, int timeoutMs = 5000);
 
 } // namespace velnorit::acceptance
