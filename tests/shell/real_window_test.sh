@@ -137,7 +137,12 @@ question=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tafelbild wie
 check "a copy left behind is offered" "$([ -n "$question" ] && echo yes || echo no)" yes
 if [ -n "$question" ]; then
   xdotool windowfocus --sync "$question" key Return
-  timeout 10 xdotool search --sync --onlyvisible --name '^Rationale Velnorit' >/dev/null
+  window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Rationale Velnorit' | head -n 1)
+  # A slow build gives the focus back a moment after the question closes.
+  for _ in $(seq 50); do
+    [ "$(xdotool getwindowfocus)" = "$window" ] && break
+    sleep 0.1
+  done
   xdotool key ctrl+e
   export_dialog=$(timeout 10 xdotool search --sync --onlyvisible --name '^Bild exportieren$' | head -n 1 || true)
   check "after the question, Strg+E reaches the window" "$([ -n "$export_dialog" ] && echo yes || echo no)" yes
