@@ -164,6 +164,8 @@ void lessonFiles(const QString& programPath, const QString& folder, CheckLog& lo
             pressKeys({"Return"});
             closed = waitUntilNoWindowNamed("^Tafelbild speichern unter$", 2000);
         }
+        // The file is written once the dialog has closed.
+        for (int wait = 0; wait < 100 && !QFile::exists(saved); ++wait) QThread::msleep(50);
         log.check(closed && QFile::exists(saved), "Return saves the board as " + saved);
         log.check(!waitForWindowNamed("^Rationale Velnorit – Tafelbild\\.velnorit$").isEmpty(),
                   "the title names the file");

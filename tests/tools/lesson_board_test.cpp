@@ -163,6 +163,8 @@ TEST_F(LessonBoard, ARefusedFileIsNamedWithItsReasonAndChangesNothing) {
         out.write(bytes);
         return out.fileName();
     };
+    const QString huge = file("riesig.velnorit", {});
+    ASSERT_TRUE(QFile::resize(huge, qint64(1) << 30)); // sparse: fills no disk
     const QString locked = file("gesperrt.velnorit", good);
     QFile::setPermissions(locked, QFileDevice::WriteOwner);
     const bool permissionsCount = !QFile(locked).open(QIODevice::ReadOnly); // not when run as root
@@ -178,6 +180,7 @@ TEST_F(LessonBoard, ARefusedFileIsNamedWithItsReasonAndChangesNothing) {
         {file("bereich.velnorit", outOfRange), "a value outside its control's range"},
         {file("nan.velnorit", notANumber), "NaN"},
         {file("leer.velnorit", {}), "an empty file"},
+        {huge, "a 1 GB file"},
         {dir.path(), "a folder"},
         {dir.filePath("fehlt.velnorit"), "a missing file"},
     };
