@@ -118,8 +118,10 @@ std::optional<SaveTarget> askSaveTarget(QWidget* parent, const QString& title, c
     return SaveTarget{*path, kindOf(*path, kinds, dialog.chosenKind())};
 }
 
-std::optional<QString> askOpenPath(QWidget* parent, const QString& title, const QList<FileKind>& kinds) {
+std::optional<QString> askOpenPath(QWidget* parent, const QString& title, const QList<FileKind>& kinds,
+                                   const QString& startFolder) {
     FileDialog dialog(parent, title, kinds);
+    if (lastFolder().isEmpty() && !startFolder.isEmpty()) dialog.setDirectory(startFolder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return chosenPath(dialog);

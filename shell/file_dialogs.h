@@ -26,8 +26,10 @@ struct SaveTarget {
 std::optional<SaveTarget> askSaveTarget(QWidget* parent, const QString& title, const QString& proposedPath,
                                         const QList<FileKind>& kinds);
 
-// The open dialog, same folder memory. Nothing when cancelled.
-std::optional<QString> askOpenPath(QWidget* parent, const QString& title, const QList<FileKind>& kinds);
+// The open dialog, same folder memory; before any file was chosen in this run it
+// shows startFolder, if given. Nothing when cancelled.
+std::optional<QString> askOpenPath(QWidget* parent, const QString& title, const QList<FileKind>& kinds,
+                                   const QString& startFolder = {});
 
 // Writes the bytes through QSaveFile; an empty string on success, else the German reason.
 // A device or other existing file that is not a regular file is written in place, never replaced.

@@ -1,12 +1,11 @@
 // "Tafelbild öffnen …", "Tafelbild speichern" and "… unter …" of the menu
 // "Extras", and the file named on the command line.
+#include "shell/file_dialogs.h"
 #include "shell/form1.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <variant>
@@ -16,47 +15,12 @@ namespace velnorit::shell {
 namespace {
 
 const QString kProgramName = QStringLiteral("Rationale Velnorit");
-const QString kLessonFilter = QStringLiteral("Tafelbild (*.velnorit)");
-const QString kLessonSuffix = QStringLiteral("velnorit");
+const QString kSaveTitle = QStringLiteral("Tafelbild speichern");
+const QList<FileKind> kLessonKinds = {{QStringLiteral("Tafelbild (*.velnorit)"), QStringLiteral("velnorit")}};
 
 QString lessonFolder() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
-}
-
-// The dialog object, not the static function: its default suffix is added
-// before the overwrite question, so that the question is asked for the
-// name that is written.
-QString askLessonPath(QWidget* parent, QFileDialog::AcceptMode mode, const QString& title, const QString& proposed) {
-    QFileDialog dialog(parent, title, proposed, kLessonFilter);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptSave ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(kLessonSuffix);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return dialog.selectedFiles().first();
-}
-
-// Through QSaveFile, so that an existing file is replaced only by a
-// complete one. A device or another file that is not a regular one is
-// written in place: replacing it (which root may do in /dev) would destroy
-// it, and a full device must report its error.
-QString writeSafely(const QString& path, const QByteArray& bytes) {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        QFile device(path);
-        if (!device.open(QIODevice::WriteOnly) || device.write(bytes) != bytes.size() || !device.flush())
-            return device.errorString();
-        return {};
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return reason;
-    }
-    if (!file.commit()) return file.errorString();
-    return {};
 }
 
 } // namespace
@@ -86,13 +50,13 @@ bool Form1::openLessonFile(const QString& path) {
 bool Form1::saveLessonTo(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const view::Lesson lesson = collectLesson();
-    const QString reason = writeSafely(absolute, view::writeLesson(lesson));
+    // A board too large to open again is not written at all, so that an
+    // earlier file of that name stays as it was.
+    const view::LessonBytesOrError bytes = view::writeReopenableLesson(lesson);
+    const auto* refused = std::get_if<QString>(&bytes);
+    const QString reason = refused ? *refused : writeFileSafely(absolute, std::get<QByteArray>(bytes));
     if (!reason.isEmpty()) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Tafelbild speichern"),
-                        QStringLiteral("Das Tafelbild konnte nicht gespeichert werden.\n\nDatei: %1\nGrund: %2")
-                            .arg(QDir::toNativeSeparators(absolute), reason),
-                        QMessageBox::Ok, this);
-        box.exec();
+        showSaveFailure(this, kSaveTitle, QStringLiteral("Das Tafelbild"), absolute, reason);
         return false;
     }
     lessonPath_ = absolute;
@@ -123,8 +87,8 @@ bool Form1::changesMayGo() {
 void Form1::cmdOpenLesson_Click() {
     if (!changesMayGo()) return;
     const QString folder = lessonPath_.isEmpty() ? lessonFolder() : QFileInfo(lessonPath_).absolutePath();
-    const QString path = askLessonPath(this, QFileDialog::AcceptOpen, QStringLiteral("Tafelbild öffnen"), folder);
-    if (!path.isEmpty()) openLessonFile(path);
+    const std::optional<QString> path = askOpenPath(this, QStringLiteral("Tafelbild öffnen"), kLessonKinds, folder);
+    if (path) openLessonFile(*path);
 }
 
 void Form1::cmdSaveLesson_Click() {
@@ -136,9 +100,9 @@ void Form1::cmdSaveLessonAs_Click() {
     const QString proposed = lessonPath_.isEmpty()
                                  ? QDir(lessonFolder()).filePath(QStringLiteral("Tafelbild.velnorit"))
                                  : lessonPath_;
-    const QString path =
-        askLessonPath(this, QFileDialog::AcceptSave, QStringLiteral("Tafelbild speichern unter"), proposed);
-    if (!path.isEmpty()) saveLessonTo(path);
+    const std::optional<SaveTarget> target =
+        askSaveTarget(this, QStringLiteral("Tafelbild speichern unter"), proposed, kLessonKinds);
+    if (target) saveLessonTo(target->path);
 }
 
 // The program's name stays first, so that the window is found by it; the

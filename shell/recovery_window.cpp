@@ -29,7 +29,10 @@ void writeOrRemove(RecoveryCopies& copies, view::LessonSnapshot snapshot,
         copies.remove();
         return;
     }
-    const QString reason = copies.write(view::writeLesson(lesson));
+    // A board too large to open again leaves the last copy that opens.
+    const view::LessonBytesOrError bytes = view::writeReopenableLesson(lesson);
+    const auto* refused = std::get_if<QString>(&bytes);
+    const QString reason = refused ? *refused : copies.write(std::get<QByteArray>(bytes));
     // No box: the teacher is in the middle of a lesson, and the next step
     // tries again.
     if (!reason.isEmpty()) qWarning("velnorit: Sicherungskopie: %s", qUtf8Printable(reason));

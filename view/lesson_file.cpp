@@ -1,6 +1,6 @@
 // Opening a lesson file: what can be told about the file is checked before a
 // byte of it is read, so that a folder, a device or a huge file is refused at
-// once instead of hanging the window.
+// once instead of hanging the window. Saving one: only bytes that open again.
 #include "view/lesson_file.h"
 
 #include <QFile>
@@ -8,13 +8,36 @@
 
 namespace velnorit::view {
 
+namespace {
+
+QString tooLargeReason() {
+    return QStringLiteral("Die Datei ist zu groß für ein Tafelbild (höchstens %1 MB).")
+        .arg(kMaxLessonFileBytes / (1024 * 1024));
+}
+
+} // namespace
+
+LessonBytesOrError writeReopenableLesson(const Lesson& lesson) {
+    QByteArray bytes = writeLesson(lesson);
+    QString reason;
+    if (bytes.size() > kMaxLessonFileBytes) {
+        reason = tooLargeReason();
+    } else {
+        const LessonOrError back = readLesson(bytes);
+        if (const auto* refused = std::get_if<QString>(&back)) reason = *refused;
+    }
+    if (reason.isEmpty()) return bytes;
+    return QStringLiteral("Das Programm könnte die Datei nicht wieder öffnen. %1 "
+                          "Als Bild lässt sich die Tafel exportieren („Bild exportieren …“).")
+        .arg(reason);
+}
+
 LessonOrError readLessonFile(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) return QStringLiteral("Die Datei gibt es nicht.");
     if (info.isDir()) return QStringLiteral("Das ist ein Ordner, keine Datei.");
     if (!info.isFile()) return QStringLiteral("Das ist keine gewöhnliche Datei.");
-    const QString tooLarge = QStringLiteral("Die Datei ist zu groß für ein Tafelbild (höchstens %1 MB).")
-                                 .arg(kMaxLessonFileBytes / (1024 * 1024));
+    const QString tooLarge = tooLargeReason();
     if (info.size() > kMaxLessonFileBytes) return tooLarge;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

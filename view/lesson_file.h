@@ -54,6 +54,14 @@ inline constexpr float kMaxFontSize = 500;             // points
 
 QByteArray writeLesson(const Lesson& lesson);
 
+// The file of a lesson as it is saved: its bytes, or the German reason why it
+// cannot be saved. A board beyond the limits above (a file over 32 MB, more
+// operations or entries than a file may hold) would be written but refused
+// when opened, so the bytes are read back with the reader itself before they
+// are given out: whatever the program saves, it can open again.
+using LessonBytesOrError = std::variant<QByteArray, QString>; // QString: the German reason
+LessonBytesOrError writeReopenableLesson(const Lesson& lesson);
+
 using LessonOrError = std::variant<Lesson, QString>; // QString: the German reason, one sentence
 LessonOrError readLesson(const QByteArray& bytes);   // pure; validates every value
 LessonOrError readLessonFile(const QString& path);   // refuses folders, unreadable and over-large files before reading

@@ -12,8 +12,8 @@
 
 namespace velnorit::acceptance {
 
-QImage waitForStartedWindow(ProgramUnderTest& program) {
-    program.waitForMainWindow();
+QImage waitForStartedWindow(ProgramUnderTest& program, const QString& titlePattern) {
+    program.waitForMainWindow(titlePattern);
     return waitForSettledScreen(
         [](const QImage& screen) {
             return patchesOfColour(screen, QColor(255, 255, 192), screen.rect(), 200).size() == 3 &&

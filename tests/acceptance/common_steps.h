@@ -13,7 +13,7 @@ namespace velnorit::acceptance {
 // Waits for the main window and its first complete paint (the parameter
 // boxes and the graph's grid are on the screen and nothing changes any
 // more); returns that screenshot.
-QImage waitForStartedWindow(ProgramUnderTest& program);
+QImage waitForStartedWindow(ProgramUnderTest& program, const QString& titlePattern = "^Rationale Velnorit$");
 
 // Chooses "Programm beenden", the first item of the menu bar, and checks
 // that the program ends at once with status 0 and wrote nothing to standard

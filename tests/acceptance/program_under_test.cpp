@@ -5,8 +5,9 @@
 
 namespace velnorit::acceptance {
 
-ProgramUnderTest::ProgramUnderTest(const QString& path) {
+ProgramUnderTest::ProgramUnderTest(const QString& path, const QStringList& arguments) {
     process_.setProgram(path);
+    process_.setArguments(arguments);
     process_.setProcessChannelMode(QProcess::SeparateChannels);
     process_.start();
     if (!process_.waitForStarted(10000)) throw ScenarioAborted("could not start " + path);
@@ -19,9 +20,9 @@ ProgramUnderTest::~ProgramUnderTest() {
     }
 }
 
-void ProgramUnderTest::waitForMainWindow() {
-    if (waitForWindowNamed("^Rationale Velnorit$", 20000).isEmpty())
-        throw ScenarioAborted("the window \"Rationale Velnorit\" did not appear");
+void ProgramUnderTest::waitForMainWindow(const QString& titlePattern) {
+    if (waitForWindowNamed(titlePattern, 20000).isEmpty())
+        throw ScenarioAborted("the window \"" + titlePattern + "\" did not appear");
 }
 
 bool ProgramUnderTest::waitForEnd(int timeoutMs) {

@@ -2,20 +2,23 @@
 
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 
 namespace velnorit::acceptance {
 
 // The real program started as a child process with its own standard error
-// collected. A run still going when the object dies is killed.
+// collected, and with the given arguments (a lesson file, say). A run still
+// going when the object dies is killed.
 class ProgramUnderTest {
 public:
-    explicit ProgramUnderTest(const QString& path);
+    explicit ProgramUnderTest(const QString& path, const QStringList& arguments = {});
     ~ProgramUnderTest();
     ProgramUnderTest(const ProgramUnderTest&) = delete;
     ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
 
-    // Waits for the main window "Rationale Velnorit" to be shown.
-    void waitForMainWindow();
+    // Waits for the main window to be shown: "Rationale Velnorit", or the
+    // title that the pattern names (the window of a lesson file names it).
+    void waitForMainWindow(const QString& titlePattern = "^Rationale Velnorit$");
     bool isRunning() const { return process_.state() != QProcess::NotRunning; }
     // Waits for the program to end by itself; false on time-out.
     bool waitForEnd(int timeoutMs);

@@ -36,3 +36,7 @@ velnorit_real_window_scenario(acceptance_scenario)
 velnorit_real_window_scenario(tools_scenario)
 velnorit_real_window_scenario(list_scenario SCREEN 1920x1080x24)
 velnorit_real_window_scenario(extras_scenario)
+velnorit_real_window_scenario(lesson_file_scenario)
+# The desktop entry as installed, launched with a file for its %f.
+target_compile_definitions(lesson_file_scenario PRIVATE
+  VELNORIT_DESKTOP_ENTRY="${PROJECT_SOURCE_DIR}/data/org.velnorit.Velnorit.desktop")

@@ -57,6 +57,10 @@ void clickWhileMoving(QPoint at) {
 
 void pressKeys(const QStringList& keys) { sendInput(QStringList{"key"} + keys); }
 
+void pressKeysInWindow(const QString& window, const QStringList& keys) {
+    sendInput(QStringList{"windowfocus", "--sync", window, "key"} + keys);
+}
+
 void typeText(const QString& text) { sendInput({"type", "--delay", "20", text}); }
 
 QStringList visibleWindowsNamed(const QString& pattern) {

@@ -22,6 +22,9 @@ void drag(const QList<QPoint>& path);
 void clickWhileMoving(QPoint at);
 // Key combinations in xdotool's names, e.g. "ctrl+a", "Return".
 void pressKeys(const QStringList& keys);
+// Gives the window the keyboard first: without a window manager a dialog
+// that opens at start-up does not get it by itself.
+void pressKeysInWindow(const QString& window, const QStringList& keys);
 // Types a text as a person would, key by key.
 void typeText(const QString& text);
 

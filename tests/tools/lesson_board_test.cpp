@@ -4,13 +4,17 @@
 #include "../support/form_fixture.h"
 #include "tools_window.h"
 
+#include "../support/sample_lessons.h"
 #include "shell/screen_size.h"
 #include "view/lesson_file.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QImage>
 #include <QTest>
@@ -159,6 +163,8 @@ TEST_F(LessonBoard, ARefusedFileIsNamedWithItsReasonAndChangesNothing) {
         out.write(bytes);
         return out.fileName();
     };
+    const QString huge = file("riesig.velnorit", {});
+    ASSERT_TRUE(QFile::resize(huge, qint64(1) << 30)); // sparse: fills no disk
     const QString locked = file("gesperrt.velnorit", good);
     QFile::setPermissions(locked, QFileDevice::WriteOwner);
     const bool permissionsCount = !QFile(locked).open(QIODevice::ReadOnly); // not when run as root
@@ -174,6 +180,7 @@ TEST_F(LessonBoard, ARefusedFileIsNamedWithItsReasonAndChangesNothing) {
         {file("bereich.velnorit", outOfRange), "a value outside its control's range"},
         {file("nan.velnorit", notANumber), "NaN"},
         {file("leer.velnorit", {}), "an empty file"},
+        {huge, "a 1 GB file"},
         {dir.path(), "a folder"},
         {dir.filePath("fehlt.velnorit"), "a missing file"},
     };
@@ -279,6 +286,66 @@ TEST_F(LessonBoard, SavingAndOpeningFollowTheHistory) {
     EXPECT_FALSE(form().hasUnsavedChanges());
 }
 
+// The menu's dialogs: both offer "Tafelbild (*.velnorit)", a name typed
+// without the ending gets it, and opening over unsaved changes asks first:
+// Abbrechen keeps the board, Verwerfen drops it, Speichern writes it into
+// its file before the other one opens.
+TEST_F(LessonBoard, TheDialogsOfferLessonFilesAndOpeningAsksAboutUnsavedChanges) {
+    QTemporaryDir dir;
+    struct Seen {
+        QStringList questions, dialogs;
+    };
+    const auto answering = [](Seen& seen, QMessageBox::StandardButton answer, const QString& typed) {
+        return [&seen, answer, typed](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                seen.questions << box->text();
+                box->button(answer)->click();
+                return;
+            }
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            ASSERT_NE(dialog, nullptr);
+            seen.dialogs << dialog->windowTitle() + ": " + dialog->nameFilters().join('|');
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(name, nullptr);
+            name->setText(typed);
+            QMetaObject::invokeMethod(dialog, "accept");
+        };
+    };
+    const QString own = dir.filePath("stunde.velnorit");
+    drawWithEveryTool(1);
+    Seen saving;
+    testing::whileModalsOpen([&] { form().cmdSaveLessonAs_Click(); }, answering(saving, QMessageBox::Ok, dir.filePath("stunde")));
+    EXPECT_EQ(saving.dialogs, QStringList("Tafelbild speichern unter: Tafelbild (*.velnorit)"));
+    ASSERT_EQ(form().lessonPath(), own);
+    const QString other = dir.filePath("andere.velnorit");
+    QFile otherFile(other);
+    ASSERT_TRUE(otherFile.open(QIODevice::WriteOnly) && otherFile.write(view::writeLesson(samples::everyKindLesson())) > 0);
+    otherFile.close();
+
+    const struct {
+        QMessageBox::StandardButton answer;
+        bool opens;
+        bool savesFirst;
+    } rows[] = {{QMessageBox::Cancel, false, false}, {QMessageBox::Discard, true, false}, {QMessageBox::Save, true, true}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.answer);
+        ASSERT_TRUE(form().openLessonFile(own));
+        const QByteArray ownBytes = view::writeLesson(form().collectLesson());
+        drawWithEveryTool(2);
+        const view::Lesson unsaved = form().collectLesson();
+        Seen seen;
+        testing::whileModalsOpen([&] { form().cmdOpenLesson_Click(); }, answering(seen, row.answer, other));
+        ASSERT_EQ(seen.questions.size(), 1);
+        EXPECT_EQ(seen.questions.first(), "Die Tafel hat ungespeicherte Änderungen.\nSollen sie vorher gespeichert werden?");
+        EXPECT_EQ(seen.dialogs, row.opens ? QStringList("Tafelbild öffnen: Tafelbild (*.velnorit)") : QStringList());
+        EXPECT_EQ(form().collectLesson(), row.opens ? samples::everyKindLesson() : unsaved);
+        EXPECT_EQ(form().lessonPath(), row.opens ? other : own);
+        const view::LessonOrError inOwnFile = view::readLessonFile(own);
+        ASSERT_TRUE(std::holds_alternative<view::Lesson>(inOwnFile));
+        EXPECT_EQ(view::writeLesson(std::get<view::Lesson>(inOwnFile)), row.savesFirst ? view::writeLesson(unsaved) : ownBytes);
+    }
+}
+
 // A state folder of the test's own, set before the window is made, so
 // that the copies seen are this test's only.
 struct OwnStateFolder {
@@ -368,6 +435,49 @@ TEST_F(RecoveredBoard, TheNextWindowRestoresOrRemovesTheCopyOfAnEndedOne) {
         QDir(dir.filePath("velnorit")).removeRecursively();
         ASSERT_TRUE(form().saveLessonTo(saved.filePath("stunde.velnorit")));
     }
+}
+
+// A board too large to open again is not saved: the reason is shown, the
+// file already there keeps its bytes, no new file appears, and the recovery
+// copy stays the last one that opens.
+TEST_F(RecoveredBoard, ABoardTooLargeToOpenAgainIsNotSaved) {
+    QTemporaryDir saved;
+    const QString path = saved.filePath("stunde.velnorit");
+    drawWithEveryTool(1);
+    ASSERT_TRUE(form().saveLessonTo(path));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    drawWithEveryTool(2);
+    form().keepRecoveryCopy();
+    const view::Lesson lastThatOpens = form().collectLesson();
+    const QString ownCopy = form().recoveryCopies().ownPath();
+    ASSERT_EQ(copyIn(ownCopy), lastThatOpens);
+
+    view::Lesson huge = lastThatOpens;
+    const view::Lesson pen = samples::penLesson(1250, int(view::kMaxBoardOps / 1250));
+    huge.board.insert(huge.board.end(), pen.board.begin(), pen.board.end());
+    form().applyLesson(huge);
+    form().keepRecoveryCopy();
+    EXPECT_EQ(copyIn(ownCopy), lastThatOpens);
+    for (const QString& target : {path, saved.filePath("neu.velnorit")}) {
+        SCOPED_TRACE(target.toStdString());
+        bool written = true;
+        const testing::MessageBoxSeen seen = testing::whileMessageBoxOpen([&] { written = form().saveLessonTo(target); });
+        EXPECT_FALSE(written);
+        ASSERT_TRUE(seen.shown);
+        EXPECT_EQ(seen.title, "Tafelbild speichern");
+        EXPECT_TRUE(seen.text.startsWith("Das Tafelbild konnte nicht gespeichert werden.\n\nDatei: " + target +
+                                         "\nGrund: Das Programm könnte die Datei nicht wieder öffnen. "))
+            << seen.text.toStdString();
+        EXPECT_TRUE(seen.text.contains("Zeichenschritte")) << seen.text.toStdString();
+        EXPECT_TRUE(form().hasUnsavedChanges());
+        EXPECT_EQ(form().lessonPath(), path);
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_FALSE(QFile::exists(saved.filePath("neu.velnorit")));
 }
 
 } // namespace

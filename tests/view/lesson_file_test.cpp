@@ -11,6 +11,7 @@
 
 #include <bit>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <random>
 #include <sys/stat.h>
@@ -244,6 +245,60 @@ TEST(LessonFile, TheExactNumberOfOperationsAllowedIsAccepted) {
     const LessonOrError result = readLesson(good);
     ASSERT_TRUE(std::holds_alternative<Lesson>(result)) << reasonOf(result).toStdString();
     EXPECT_EQ(std::get<Lesson>(result).board.size(), kMaxBoardOps);
+}
+
+// What is saved opens again: a board at every limit the reader sets is
+// written; one beyond any of them is refused with the reader's own reason,
+// so that no file the program writes is one it cannot open.
+TEST(LessonFile, OnlyLessonsThatOpenAgainAreWritten) {
+    const auto withOp = [](Lesson lesson, const BoardOp& op) {
+        lesson.board.push_back(op);
+        return lesson;
+    };
+    const auto texts = [](int count) {
+        std::string longest; // as much as a text box holds, three UTF-8 bytes a character
+        for (int i = 0; i < kMaxTextLength; ++i) longest += "€";
+        Lesson lesson = samples::startLesson();
+        for (int i = 0; i < count; ++i) lesson.board.push_back({OpKind::Text, 1, 0, float(i), 1, 0, 0, 12, longest});
+        return lesson;
+    };
+    const int textsIn32Mb = int(kMaxLessonFileBytes / (3 * kMaxTextLength));
+    const int pointsAtMost = int(kMaxBoardOps / 1250);
+    const BoardOp dot{OpKind::Dot, 2, rgb(0, 0, 255), 3, 1, 0, 0, 0, {}};
+    const struct {
+        const char* what;
+        std::function<Lesson()> lesson; // made one at a time: some are large
+        const char* reason;             // nullptr: written, and it reads back as it was
+    } rows[] = {
+        {"as many operations as allowed", [&] { return samples::penLesson(1250, pointsAtMost); }, nullptr},
+        {"one operation more", [&] { return withOp(samples::penLesson(1250, pointsAtMost), dot); }, "Zeichenschritte"},
+        {"as many entries as allowed", [&] { return samples::penLesson(int(kMaxBoardEntries / 2), 2); }, nullptr},
+        {"one entry more", [&] { return withOp(samples::penLesson(int(kMaxBoardEntries / 2), 2), dot); }, "Einträge"},
+        {"long texts just under the size", [&] { return texts(textsIn32Mb - 1); }, nullptr},
+        {"long texts over the size", [&] { return texts(textsIn32Mb + 1); }, "zu groß"},
+        {"a coordinate beyond the board",
+         [&] { return withOp(samples::startLesson(), {OpKind::Dot, 2, 0, 2 * kMaxCoordinate, 1, 0, 0, 0, {}}); }, "Koordinate"},
+        {"a coordinate not a number",
+         [&] { return withOp(samples::startLesson(), {OpKind::Dot, 2, 0, 1, std::nanf(""), 0, 0, 0, {}}); }, "JSON"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        const Lesson lesson = row.lesson();
+        const LessonBytesOrError written = writeReopenableLesson(lesson);
+        if (row.reason == nullptr) {
+            ASSERT_TRUE(std::holds_alternative<QByteArray>(written)) << std::get<QString>(written).toStdString();
+            const QByteArray& bytes = std::get<QByteArray>(written);
+            EXPECT_LE(bytes.size(), kMaxLessonFileBytes);
+            const LessonOrError back = readLesson(bytes);
+            ASSERT_TRUE(std::holds_alternative<Lesson>(back)) << reasonOf(back).toStdString();
+            EXPECT_TRUE(std::get<Lesson>(back) == lesson);
+            continue;
+        }
+        ASSERT_TRUE(std::holds_alternative<QString>(written)) << "written although it would not open again";
+        const QString reason = std::get<QString>(written);
+        EXPECT_TRUE(reason.startsWith(QStringLiteral("Das Programm könnte die Datei nicht wieder öffnen. ")));
+        EXPECT_TRUE(reason.contains(QString::fromUtf8(row.reason))) << reason.toStdString();
+    }
 }
 
 // Files the reader must refuse before it reads a byte, and a good one.
