@@ -26,7 +26,9 @@ function(velnorit_real_window_scenario name)
   add_test(NAME ${name}
     COMMAND ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/run_in_xvfb.sh
             $<TARGET_FILE:${name}> $<TARGET_FILE:velnorit> ${CMAKE_BINARY_DIR})
-  set_tests_properties(${name} PROPERTIES TIMEOUT 120)
+  # xvfb-run -a picks its display number by looking for a free one, which two
+  # X servers starting at once can both pick: one real-window test at a time.
+  set_tests_properties(${name} PROPERTIES TIMEOUT 120 RESOURCE_LOCK velnorit_xvfb_display)
   if(ARG_SCREEN)
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "VELNORIT_XVFB_SCREEN=${ARG_SCREEN}")
   endif()

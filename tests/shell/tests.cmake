@@ -18,7 +18,9 @@ add_test(NAME real_window_test
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/real_window_test.sh
           $<TARGET_FILE:velnorit> $<TARGET_FILE:grab_screen> ${CMAKE_BINARY_DIR}/velnorit-1024x768.png)
 # Under a German locale, as a teacher sees it: the screenshot is the one in the README.
-set_tests_properties(real_window_test PROPERTIES TIMEOUT 60 ENVIRONMENT "LC_ALL=de_DE.UTF-8")
+# One real-window test at a time (see velnorit_real_window_scenario).
+set_tests_properties(real_window_test PROPERTIES TIMEOUT 60 ENVIRONMENT "LC_ALL=de_DE.UTF-8"
+  RESOURCE_LOCK velnorit_xvfb_display)
 
 velnorit_test(shell_command_tests
   SOURCES
