@@ -20,7 +20,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 fail=0
-report() { echo "FAIL: $*"; fail=1; }
+report() { echo "FAIL: $*"; fail=$((fail + 1)); }
 
 build() {
   local started=$SECONDS
@@ -107,28 +107,33 @@ for page in velnorit velnorit-liste; do
   check_page "$root/usr/share/man/de/man1/$page.1.gz" de_DE.UTF-8 BEZEICHNUNG ÜBERSICHT BESCHREIBUNG OPTIONEN RÜCKGABEWERT
 done
 if locale -a | grep -qi '^de_DE\.utf-\?8$'; then
+  fail_before=$fail
   for page in velnorit velnorit-liste; do
-    english=$(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 MANWIDTH=80 man -M "$root/usr/share/man" "$page" 2>&1 | head -n 3)
-    german=$(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=de_DE.UTF-8 MANWIDTH=80 man -M "$root/usr/share/man" "$page" 2>&1 | head -n 3)
+    # MANPATH, not -M: man-db looks into a tree's language folders only then.
+    english=$(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=C.UTF-8 MANPATH="$root/usr/share/man" MANWIDTH=80 man "$page" 2>&1 | head -n 3)
+    german=$(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=de_DE.UTF-8 MANPATH="$root/usr/share/man" MANWIDTH=80 man "$page" 2>&1 | head -n 3)
     grep -q '^NAME' <<<"$english" || report "man $page under C.UTF-8 shows: $english"
     grep -q '^BEZEICHNUNG' <<<"$german" || report "man $page under de_DE.UTF-8 shows: $german"
   done
-  echo "ok: man picks English or German by locale"
+  [ $fail -ne $fail_before ] || echo "ok: man picks English or German by locale"
 else
   report "no de_DE.UTF-8 locale (scripts/prepare makes it)"
 fi
 
 echo "--- the second build, in another folder"
 build second
-first_sum=$(sha256sum <"$deb" | cut -d' ' -f1)
-second_sum=$(sha256sum <"$work/second/$(basename "$deb")" | cut -d' ' -f1)
-echo "sha256 first/:  $first_sum"
-echo "sha256 second/: $second_sum"
-if [ "$first_sum" = "$second_sum" ]; then echo "ok: the two .deb files are identical"
-else
-  report "the two builds differ"
-  if command -v diffoscope >/dev/null; then diffoscope "$deb" "$work/second/$(basename "$deb")" | head -n 80; fi
-fi
+# Both .deb files: the program package and its debug symbols.
+for first in "$work"/first/*.deb; do
+  second="$work/second/$(basename "$first")"
+  first_sum=$(sha256sum <"$first" | cut -d' ' -f1)
+  second_sum=$(sha256sum <"$second" | cut -d' ' -f1) || { report "second/ has no $(basename "$first")"; continue; }
+  echo "sha256 $(basename "$first"): first/ $first_sum, second/ $second_sum"
+  if [ "$first_sum" = "$second_sum" ]; then echo "ok: identical"
+  else
+    report "the two builds of $(basename "$first") differ"
+    if command -v diffoscope >/dev/null; then diffoscope "$first" "$second" | head -n 80; fi
+  fi
+done
 
 echo "--- installed with apt"
 if [ "$(id -u)" -ne 0 ]; then
@@ -147,12 +152,12 @@ else
   # The package's autopkgtest, on the installed package.
   AUTOPKGTEST_TMP="$work/autopkgtest" && mkdir "$AUTOPKGTEST_TMP" && export AUTOPKGTEST_TMP
   "$source_dir/debian/tests/list-and-window" || report "the autopkgtest list-and-window failed"
-  files=$(dpkg -L velnorit | while read -r path; do [ -f "$path" ] && echo "$path"; done)
+  files=$(dpkg -L velnorit | while read -r path; do [ ! -f "$path" ] || echo "$path"; done)
   "${apt_get[@]}" remove --purge velnorit >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; report "apt-get remove --purge failed"; }
-  left=$(while read -r path; do [ -e "$path" ] && echo "$path"; done <<<"$files")
+  left=$(while read -r path; do [ ! -e "$path" ] || echo "$path"; done <<<"$files")
   [ -z "$left" ] || report "files left after purging: $left"
   echo "ok: installed, checked and purged"
 fi
 
-[ $fail -eq 0 ] && echo "ok: source and binary packages, lintian, reproducible, man pages, installed package"
-exit $fail
+[ $fail -eq 0 ] || exit 1
+echo "ok: source and binary packages, lintian, reproducible, man pages, installed package"
