@@ -138,7 +138,7 @@ done
 echo "--- installed with apt"
 if [ "$(id -u)" -ne 0 ]; then
   echo "skipped: installing needs root"
-elif dpkg-query -W -f='${db:Status-Status}' velnorit 2>/dev/null | grep -q installed; then
+elif [ "$(dpkg-query -W -f='${db:Status-Status}' velnorit 2>/dev/null)" = installed ]; then
   echo "skipped: velnorit is installed on this machine already, and the test would remove it"
 else
   export DEBIAN_FRONTEND=noninteractive
