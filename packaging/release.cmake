@@ -1,18 +1,19 @@
-# The newest entry of packaging/changelog names the version and the date of
-# the release. Its version must be the project version; its date becomes the
+# The newest entry of debian/changelog (the project's one changelog) names
+# the version and the date of the release. Its version must be the project version; its date becomes the
 # release date of the AppStream metainfo (VELNORIT_RELEASE_DATE, YYYY-MM-DD)
 # and of the manual pages (VELNORIT_RELEASE_EPOCH, seconds since 1970 at
 # midnight UTC, for SOURCE_DATE_EPOCH: the same sources give the same pages).
 function(velnorit_read_release)
-  file(STRINGS ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/changelog changelog_lines ENCODING UTF-8)
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/changelog)
+  set(changelog ${PROJECT_SOURCE_DIR}/debian/changelog)
+  file(STRINGS ${changelog} changelog_lines ENCODING UTF-8)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${changelog})
 
   list(GET changelog_lines 0 newest_heading)
   if(NOT newest_heading MATCHES "^velnorit \\(([^)]+)\\) ")
-    message(FATAL_ERROR "packaging/changelog: the first line is no entry heading: ${newest_heading}")
+    message(FATAL_ERROR "debian/changelog: the first line is no entry heading: ${newest_heading}")
   endif()
   if(NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
-    message(FATAL_ERROR "packaging/changelog: the newest entry is version ${CMAKE_MATCH_1}, "
+    message(FATAL_ERROR "debian/changelog: the newest entry is version ${CMAKE_MATCH_1}, "
                         "the project is version ${PROJECT_VERSION}; add an entry for this version")
   endif()
 
@@ -29,7 +30,7 @@ function(velnorit_read_release)
   set(month_names Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
   list(FIND month_names "${month_name}" month_index)
   if(NOT DEFINED year OR month_index EQUAL -1)
-    message(FATAL_ERROR "packaging/changelog: the newest entry has no trailer line with a date")
+    message(FATAL_ERROR "debian/changelog: the newest entry has no trailer line with a date")
   endif()
   math(EXPR month "${month_index} + 1")
   string(LENGTH "${day}" day_digits)
@@ -60,3 +61,17 @@ function(velnorit_read_release)
   set(VELNORIT_RELEASE_EPOCH ${seconds} PARENT_SCOPE)
 endfunction()
 velnorit_read_release()
+
+# The project's address is written once, in debian/control: its Homepage
+# field becomes VELNORIT_HOMEPAGE_URL (AppStream's homepage and screenshot,
+# the manual pages). Change it there before publishing.
+function(velnorit_read_address)
+  set(control ${PROJECT_SOURCE_DIR}/debian/control)
+  file(STRINGS ${control} homepage_lines REGEX "^Homepage: " ENCODING UTF-8)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${control})
+  if(NOT homepage_lines MATCHES "^Homepage: ([^ ]+/)$")
+    message(FATAL_ERROR "debian/control: no Homepage field ending in /: ${homepage_lines}")
+  endif()
+  set(VELNORIT_HOMEPAGE_URL ${CMAKE_MATCH_1} PARENT_SCOPE)
+endfunction()
+velnorit_read_address()

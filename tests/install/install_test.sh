@@ -24,6 +24,10 @@ expect_file share/icons/hicolor/32x32/apps/org.velnorit.Velnorit.png
 expect_file share/icons/hicolor/scalable/apps/org.velnorit.Velnorit.svg
 expect_file share/mime/packages/org.velnorit.Velnorit.xml
 expect_file share/icons/hicolor/scalable/mimetypes/application-x-velnorit.svg
+expect_file share/man/man1/velnorit.1.gz
+expect_file share/man/man1/velnorit-liste.1.gz
+expect_file share/man/de/man1/velnorit.1.gz
+expect_file share/man/de/man1/velnorit-liste.1.gz
 
 desktop-file-validate "$prefix/share/applications/org.velnorit.Velnorit.desktop" || fail=1
 appstreamcli validate --no-net "$prefix/share/metainfo/org.velnorit.Velnorit.metainfo.xml" || fail=1
@@ -34,6 +38,16 @@ grep -qx 'Categories=Education;Math;' "$entry" || { echo "FAIL: desktop entry ca
 grep -qx 'Icon=org.velnorit.Velnorit' "$entry" || { echo "FAIL: desktop entry icon"; fail=1; }
 grep -qx 'Exec=velnorit %f' "$entry" || { echo "FAIL: desktop entry does not pass the file"; fail=1; }
 grep -qx 'MimeType=application/x-velnorit;' "$entry" || { echo "FAIL: desktop entry MIME type"; fail=1; }
+# English defaults with German translations, in the entry and the metainfo.
+for key in GenericName Comment Keywords; do
+  grep -q "^$key=" "$entry" && grep -q "^$key\[de\]=" "$entry" || { echo "FAIL: desktop entry lacks $key or $key[de]"; fail=1; }
+done
+grep -qx 'Comment\[de\]=Wie gut nähern Brüche .*' "$entry" || { echo "FAIL: German comment"; fail=1; }
+metainfo="$prefix/share/metainfo/org.velnorit.Velnorit.metainfo.xml"
+grep -q '<summary>How well do fractions' "$metainfo" && grep -q '<summary xml:lang="de">Wie gut' "$metainfo" ||
+  { echo "FAIL: metainfo summary in English and German"; fail=1; }
+grep -q '<screenshot type="default">' "$metainfo" && grep -q '<image>https\?://[^<]*\.png</image>' "$metainfo" ||
+  { echo "FAIL: metainfo has no default screenshot with an address"; fail=1; }
 
 # The file type as a desktop sees it once shared-mime-info has built its
 # cache: by name, whatever the file holds.
