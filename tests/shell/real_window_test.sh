@@ -56,6 +56,17 @@ check() {
     echo "ok: $1 = $2"
   fi
 }
+# Starts the program with a recovery copy waiting and answers its question
+# with Return; fails (and answers nothing) when no question comes.
+start_and_restore() {
+  "$program" &
+  pid=$!
+  local question
+  question=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tafelbild wiederherstellen$' | head -n 1 || true)
+  check "$1" "$([ -n "$question" ] && echo yes || echo no)" yes
+  [ -n "$question" ] || return 1
+  xdotool windowfocus --sync "$question" key Return
+}
 check "caption" "$(xdotool getwindowname "$window")" "Rationale Velnorit"
 check "left" "$(field 'Absolute upper-left X')" 0
 check "top" "$(field 'Absolute upper-left Y')" 0
@@ -91,12 +102,7 @@ wait "$pid" 2>/dev/null || true
 left=$(copies)
 check "copies left by kill -9" "$(wc -l <<<"$left" | tr -d ' ')" 1
 cp "$left" "$runtime_dir/killed.velnorit"
-"$program" &
-pid=$!
-question=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tafelbild wiederherstellen$' | head -n 1 || true)
-check "the next start asks" "$([ -n "$question" ] && echo yes || echo no)" yes
-if [ -n "$question" ]; then
-  xdotool windowfocus --sync "$question" key Return
+if start_and_restore "the next start asks"; then
   sleep 2.5 # the restored board is unsaved: its own copy is written
   now=$(copies)
   check "copies once restored" "$(wc -l <<<"$now" | tr -d ' ')" 1
@@ -131,12 +137,7 @@ wait "$wm_pid" "$pid" 2>/dev/null || true
 wm_pid=
 mkdir -p "$XDG_STATE_HOME/velnorit"
 cp "$runtime_dir/killed.velnorit" "$XDG_STATE_HOME/velnorit/wiederherstellung-tastatur.velnorit"
-"$program" &
-pid=$!
-question=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tafelbild wiederherstellen$' | head -n 1 || true)
-check "a copy left behind is offered" "$([ -n "$question" ] && echo yes || echo no)" yes
-if [ -n "$question" ]; then
-  xdotool windowfocus --sync "$question" key Return
+if start_and_restore "a copy left behind is offered"; then
   window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Rationale Velnorit' | head -n 1)
   # A slow build gives the focus back a moment after the question closes.
   for _ in $(seq 50); do
