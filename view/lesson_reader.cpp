@@ -73,7 +73,10 @@ float coordinate(const QJsonValue& value, const QString& where) {
         refuse(QStringLiteral("%1: Jede Koordinate muss eine Zahl zwischen -%2 und %2 sein.")
                    .arg(where)
                    .arg(double(kMaxCoordinate), 0, 'f', 0));
-    return static_cast<float>(number);
+    // A negative zero (written "-0", or a number too small for a float) is
+    // read as zero: Qt's parser already reads "-0" so, and a zero's sign must
+    // not depend on how the file spelled it.
+    return static_cast<float>(number) + 0.0f;
 }
 
 // "#rrggbb", red first as one writes colours; the value counts red lowest.

@@ -42,6 +42,7 @@ public:
     // could round to the other one by way of the double; such a float is
     // written as its exact double instead.
     JsonText& number(float value) {
+        value += 0.0f; // zero without its sign, as the reader reads it
         char buffer[40];
         auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
         double back = 0;
@@ -81,13 +82,17 @@ private:
     QByteArray out_;
 };
 
-bool sameBits(float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); }
+// The same value as written: bit for bit, but zero whatever its sign, since
+// both zeros are written as "0".
+bool sameWrittenValue(float a, float b) {
+    return std::bit_cast<std::uint32_t>(a + 0.0f) == std::bit_cast<std::uint32_t>(b + 0.0f);
+}
 
 // Whether next continues a pen stroke that reached op: it is drawn from its
 // new point back to where op began.
 bool continuesStroke(const BoardOp& op, const BoardOp& next) {
     return op.kind == OpKind::Line && next.kind == OpKind::Line && next.width == op.width && next.color == op.color &&
-           sameBits(next.x2, op.x1) && sameBits(next.y2, op.y1);
+           sameWrittenValue(next.x2, op.x1) && sameWrittenValue(next.y2, op.y1);
 }
 
 // The index after the run of connected pen lines that begins at first.
