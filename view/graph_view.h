@@ -3,6 +3,7 @@
 #include "core/continued_fraction.h"
 #include "core/window_state.h"
 #include "view/form_controls.h"
+#include "view/redraw_trace.h"
 #include "view/view_settings.h"
 
 namespace velnorit::view {
@@ -41,6 +42,8 @@ public:
     void setRedrawListener(RedrawListener* listener) { listener_ = listener; }
 
     const FormControls& controls() const { return controls_; }
+    // The record places and the drawing's sizes per denominator of the last redraw.
+    const RedrawTrace& trace() const { return trace_; }
 
     // The parameters and the sign that the last computeTarget used: the
     // exact form of target.
@@ -55,6 +58,7 @@ private:
     ViewSettings drawnSettings_;
     RedrawListener* listener_ = nullptr;
     TargetParameters targetParameters_;
+    RedrawTrace trace_;
 };
 
 } // namespace velnorit::view

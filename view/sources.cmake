@@ -40,6 +40,8 @@ target_sources(velnorit_view PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/approximant_marks.h
   ${CMAKE_CURRENT_LIST_DIR}/approximant_marks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/redraw.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/redraw_trace.h
+  ${CMAKE_CURRENT_LIST_DIR}/redraw_trace.cpp
   ${CMAKE_CURRENT_LIST_DIR}/graph_picture.h
   ${CMAKE_CURRENT_LIST_DIR}/graph_picture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/worksheet.cpp
