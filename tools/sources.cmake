@@ -8,4 +8,6 @@ target_sources(velnorit_tools PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/pointer_readout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/undo_history.h
   ${CMAKE_CURRENT_LIST_DIR}/undo_history.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/keyboard_cursor.h
+  ${CMAKE_CURRENT_LIST_DIR}/keyboard_cursor.cpp
 )
