@@ -69,4 +69,6 @@ void PointerTools::Text3_Change() { state_.markText = c_.Text3->text().toStdStri
 
 void PointerTools::hideReadout() { c_.Text6->setVisible(false); }
 
+void PointerTools::showReadoutAt(float x, float y) { readout(x, y, optionSign(c_.plusSelected(), c_.minusSelected())); }
+
 } // namespace velnorit::tools
