@@ -91,6 +91,8 @@ void Form1::createControls() {
     placeInTwips(c_.picGraph, 2745, 1575, 8955, 4935);
     c_.picGraph->scale(0, 0, 9.255001f, 1.0f);
     c_.picGraph->setMousePointer(kSquarePointer);
+    // A click or Tab gives the graph the keyboard, for its keyboard cursor.
+    c_.picGraph->setFocusPolicy(Qt::StrongFocus);
 
     c_.picLegende = picture(container, rgb(192, 192, 192));
     c_.picLegende->setFont(timesNewRoman(9.75));
@@ -268,6 +270,8 @@ void Form1::createControls() {
         }
     }
     extras->addSeparator();
+    c_.cmdZiel = entry(QStringLiteral("Ziel eingeben …"), {QKeySequence(Qt::CTRL | Qt::Key_T)});
+    c_.cmdSchritte = entry(QStringLiteral("Schritt für Schritt"), {QKeySequence(Qt::Key_F9)});
     c_.cmdKettenbruch = extras->addAction(QStringLiteral("Kettenbruch …"));
 
     new FocusMark(this);

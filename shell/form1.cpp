@@ -2,6 +2,7 @@
 
 #include "shell/continued_fraction_window.h"
 #include "shell/messages.h"
+#include "shell/teaching_aids.h"
 #include "view/regional_numbers.h"
 
 #include <QCoreApplication>
@@ -27,6 +28,8 @@ Form1::Form1() : state_(std::make_unique<WindowState>()) {
     createUndoEntries();
     recovery_ = std::make_unique<RecoveryCopies>(RecoveryCopies::defaultFolder());
     bindEvents();
+    teachingAids_ = std::make_unique<TeachingAids>(*state_, c_, *graphView_, *pointerTools_,
+                                                   [this] { Command1_Click(); }, this);
     // The title's change mark: set while the window differs from the lesson
     // last opened or saved (or from the start).
     connect(&undoHistory_->stack(), &QUndoStack::cleanChanged, this,

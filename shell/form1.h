@@ -21,6 +21,7 @@ class QPrinter;
 
 namespace velnorit::shell {
 class ContinuedFractionWindow;
+class TeachingAids;
 }
 
 #include <memory>
@@ -46,6 +47,9 @@ public:
     view::GraphView& graphView() { return *graphView_; }
     tools::PointerTools& pointerTools() { return *pointerTools_; }
     tools::UndoHistory& undoHistory() { return *undoHistory_; }
+    // The keyboard cursor, the list into the graph, "Ziel eingeben …" and
+    // "Schritt für Schritt".
+    TeachingAids& teachingAids() { return *teachingAids_; }
     // The window "Kettenbruch", once "Kettenbruch …" has opened it; else null.
     ContinuedFractionWindow* continuedFractionWindow() { return continuedFractionWindow_; }
 
@@ -159,6 +163,8 @@ private:
     std::unique_ptr<RecoveryCopies> recovery_;
     QTimer recoveryTimer_;
     std::future<void> recoveryWrite_; // the worker's write, if one was started
+    // Last, so that it goes first: it watches controls and the application.
+    std::unique_ptr<TeachingAids> teachingAids_;
 };
 
 } // namespace velnorit::shell

@@ -79,6 +79,8 @@ struct FormControls {
     QAction* cmdPrint = nullptr;  // "Drucken …"
     std::array<QAction*, 4> cmdTool{};   // selects Option2(index)
     std::array<QAction*, 4> cmdColour{}; // clicks the colour box Picture2(index)
+    QAction* cmdZiel = nullptr;        // "Ziel eingeben …"
+    QAction* cmdSchritte = nullptr;    // "Schritt für Schritt"
     QAction* cmdKettenbruch = nullptr; // "Kettenbruch …"
 
     bool plusSelected() const { return Option1[0]->isChecked(); }

@@ -106,6 +106,8 @@ TEST_F(StartedForm, ShowsTheEntriesOfExtrasWithTheirKeys) {
         {"Farbe Gelb", {"Ctrl+2"}},
         {"Farbe Rot", {"Ctrl+3"}},
         {"Farbe Blau", {"Ctrl+4"}},
+        {"Ziel eingeben …", {"Ctrl+T"}},
+        {"Schritt für Schritt", {"F9"}},
         {"Kettenbruch …", {}}};
     ASSERT_EQ(entries.size(), expected.size()) << entries.join(" | ").toStdString();
     for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -242,13 +244,14 @@ TEST_F(StartedForm, ShowsTheTwoMessageBoxes) {
 }
 
 // Tab from the first stop walks the focus order; frames and picture areas
-// take no focus and are passed over, an option group is one stop (its
-// selected button), and Tab leaves the multi-line boxes.
+// take no focus and are passed over (but the graph, for its keyboard
+// cursor), an option group is one stop (its selected button), and Tab
+// leaves the multi-line boxes.
 TEST_F(StartedForm, TabWalksTheFocusOrder) {
     form->activateWindow();
     c.hscn->setFocus(Qt::TabFocusReason);
     const std::vector<QWidget*> expected = {
-        c.Text6,  c.vscNenner, c.txtNenner, c.vscAbs,   c.txtAbs,   c.txtWurzel,  c.vscWurzel,
+        c.picGraph, c.Text6,  c.vscNenner, c.txtNenner, c.vscAbs,   c.txtAbs,   c.txtWurzel,  c.vscWurzel,
         c.Option1[0], c.Text5, c.vscMaßstab, c.Text1[2], c.Text1[0], c.Text2,     c.Text1[1],
         c.Text1[3], c.vscMassX, c.Option2[1], c.Text3,  c.Command1, c.hscn};
     for (std::size_t i = 0; i < expected.size(); ++i) {
