@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTextBlock>
+#include <QTimer>
 
 #include <algorithm>
 #include <utility>
@@ -83,11 +84,15 @@ bool TeachingAids::graphEvent(QEvent* event) {
 }
 
 // A click on a record's line (not the end of a selection), or Return with
-// the text cursor on it; Return elsewhere types as ever.
+// the text cursor on it; Return elsewhere types as ever. The click is
+// looked at once the list has handled its release: a click into a
+// selection places the text cursor only then.
 bool TeachingAids::listEvent(QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
-        const auto* mouse = static_cast<const QMouseEvent*>(event);
-        if (mouse->button() == Qt::LeftButton && !c_.Text5->textCursor().hasSelection()) goToListLine();
+        if (static_cast<const QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
+        QTimer::singleShot(0, this, [this] {
+            if (!c_.Text5->textCursor().hasSelection()) goToListLine();
+        });
         return false;
     }
     if (event->type() == QEvent::KeyPress) {

@@ -50,6 +50,7 @@ protected:
         QApplication::processEvents();
         const QRect place = box.cursorRect(at);
         QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, QPoint(place.left() + 20, place.center().y()));
+        QApplication::processEvents(); // the list looks at a click once it has placed its text cursor
     }
     std::pair<std::string, std::string> readout() const { return {c().Text6->crLfText(), c().Text2->crLfText()}; }
     std::pair<std::string, std::string> pointerReadout(Position p) {
@@ -82,6 +83,16 @@ TEST_F(TeachingAidsTest, AClickOnARecordLineShowsThatRecord) {
         EXPECT_EQ(byList, pointerReadout(c.record)) << "line " << c.line;
     }
     EXPECT_EQ(list(), shownList) << "the list keeps its text";
+
+    // A click into a selection (all of the list selected to copy it) places
+    // the text cursor as it is released, and counts as well.
+    form().cmdZeichnen_Click();
+    QApplication::processEvents();
+    c().Text5->selectAll();
+    const QRect line15 = c().Text5->cursorRect(QTextCursor(c().Text5->document()->findBlockByNumber(15)));
+    QTest::mouseClick(c().Text5->viewport(), Qt::LeftButton, {}, QPoint(line15.left() + 20, line15.center().y()));
+    QApplication::processEvents();
+    EXPECT_EQ(cursor().position(), (Position{9, Side::Lower}));
 
     // Header and blank lines point nowhere.
     form().cmdZeichnen_Click();
