@@ -39,6 +39,8 @@ velnorit_real_window_scenario(tools_scenario)
 velnorit_real_window_scenario(list_scenario SCREEN 1920x1080x24)
 velnorit_real_window_scenario(extras_scenario)
 velnorit_real_window_scenario(lesson_file_scenario)
+velnorit_real_window_scenario(teaching_scenario SCREEN 1280x800x24)
+add_dependencies(teaching_scenario velnorit-liste)
 # The desktop entry as installed, launched with a file for its %f.
 target_compile_definitions(lesson_file_scenario PRIVATE
   VELNORIT_DESKTOP_ENTRY="${PROJECT_SOURCE_DIR}/data/org.velnorit.Velnorit.desktop")
