@@ -8,7 +8,10 @@
 # largest board a lesson file may hold 500 ms, the records of velnorit-liste
 # --bis 10^18 1 ms and --bis 10^100 20 ms, the window "Kettenbruch" for
 # N = 10^18 50 ms, the recovery copy's share of the window's thread per
-# step 1 ms.
+# step 1 ms, a step of the keyboard cursor with readout, marker and panning
+# 1 ms, one frame of "Schritt für Schritt" 16 ms, and the heap a whole
+# reveal holds beyond that of a plain redraw at most 256 kB (a redraw's own
+# heap is some 16 MB).
 # Not part of the tests: the build machines are shared and noisy.
 #   bench/check_goals.sh [BUILD_DIR]
 set -euo pipefail
@@ -83,5 +86,8 @@ check lesson_file_bench 'BM_OpenLargestBoard' 500
 check_at_most lesson_file_bench 'BM_SaveLesson' bytes 2000000
 check extras_bench 'BM_ContinuedFractionWindow' 50
 check extras_bench 'BM_RecoveryCopyOnWindowThread' 1
+check teaching_bench 'BM_CursorStep' 1
+check teaching_bench 'BM_RevealFrame' 16
+check_at_most teaching_bench 'BM_RevealMemory/iterations:3' reveal_extra_bytes 262144
 check startup_bench 'startProgram/iterations:10/repeats:5' 400
 exit $failed
