@@ -193,6 +193,7 @@ void UndoHistory::endToolStep() {
 void UndoHistory::recordWipe() {
     if (!started_) return;
     endToolStep();
+    if (wiped_ && graph_.drawing().size() == 0) return; // nothing left to wipe
     push(std::make_unique<WipeCommand>(*this, currentSheet()));
     wiped_ = true;
     toolStart_ = 0;

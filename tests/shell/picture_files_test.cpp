@@ -2,6 +2,7 @@
 // text, the printer path, a failed save, and the save dialog with its
 // endings and its question before a file is replaced.
 #include "shell/extras_commands.h"
+#include "shell/lesson_file_commands.h"
 #include "../support/form_fixture.h"
 #include "../support/run_process.h"
 
@@ -22,7 +23,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace velnorit {
@@ -173,6 +178,43 @@ TEST_F(SavedPicture, AFailedSaveShowsAMessageAndLeavesNoPartialFile) {
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), "bleibt");
     QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
+// A pipe or a socket is refused with a German reason before it is opened:
+// opening a pipe nobody reads would stop the window until somebody does.
+// The same for the lesson, the picture and the list.
+TEST_F(SavedPicture, APipeOrASocketIsRefusedWithoutWaiting) {
+    const QString pipe = path("rohr");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString socketPath = path("steckdose");
+    const int socketFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(socketFd, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray local = QFile::encodeName(socketPath);
+    ASSERT_LT(std::size_t(local.size()), sizeof address.sun_path);
+    std::copy(local.begin(), local.end(), address.sun_path);
+    ASSERT_EQ(::bind(socketFd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    struct Writer {
+        const char* what;
+        QString title;
+        std::function<bool(const QString&)> write;
+    };
+    const std::vector<Writer> writers = {
+        {"lesson", "Tafelbild speichern", [&](const QString& p) { return form->lessonFiles().saveTo(p); }},
+        {"picture", "Bild exportieren", [&](const QString& p) { return form->extras().savePictureTo(p, shell::PictureFormat::Png); }},
+        {"list", "Liste speichern", [&](const QString& p) { return form->extras().saveListTo(p, shell::ExtrasCommands::ListFormat::Csv); }},
+    };
+    for (const QString& target : {pipe, socketPath})
+        for (const Writer& writer : writers) {
+            SCOPED_TRACE(std::string(writer.what) + " to " + target.toStdString());
+            bool written = true;
+            const testing::MessageBoxSeen seen = testing::whileMessageBoxOpen([&] { written = writer.write(target); });
+            EXPECT_FALSE(written);
+            EXPECT_EQ(seen.title, writer.title);
+            EXPECT_TRUE(seen.text.contains("keine gewöhnliche Datei")) << seen.text.toStdString();
+        }
+    ::close(socketFd);
 }
 
 // "Liste speichern …": the text file is the list box as shown; the table

@@ -365,6 +365,16 @@ struct OwnStateFolder {
 
 class RecoveredBoard : protected OwnStateFolder, public LessonBoard {
 protected:
+    // What the timer does when it fires (at most RecoveryWriter::kDelayMs
+    // after a change; AStepSchedulesACopyThatSavingRemoves waits for it),
+    // done at once, and the worker awaited.
+    void writeWhenDue() {
+        shell::RecoveryWriter& recovery = form().document().recovery();
+        EXPECT_TRUE(recovery.pending()) << "the change is not noticed";
+        recovery.startWrite();
+        recovery.waitForWrite();
+    }
+
     lesson::Lesson copyIn(const QString& path) {
         const lesson::LessonOrError read = lesson::readLessonFile(path);
         if (const auto* reason = std::get_if<QString>(&read)) ADD_FAILURE() << reason->toStdString();
@@ -481,6 +491,141 @@ TEST_F(RecoveredBoard, ABoardTooLargeToOpenAgainIsNotSaved) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
     EXPECT_FALSE(QFile::exists(saved.filePath("neu.velnorit")));
+}
+
+} // namespace
+} // namespace velnorit
+
+namespace velnorit {
+namespace {
+
+// Every value a lesson file keeps, changed after a save and changed back:
+// each change shows the title's mark and leaves a recovery copy of the
+// board within two seconds; changing it back (undo, for what a step
+// changed) makes the board saved again, without mark and without copy.
+TEST_F(RecoveredBoard, EveryStoredValueMakesTheBoardUnsavedUntilItIsBack) {
+    QTemporaryDir saved;
+    ASSERT_TRUE(form().lessonFiles().saveTo(saved.filePath("stunde.velnorit")));
+    const QString ownCopy = form().document().recovery().copies().ownPath();
+    const auto undo = [this] { form().extras().undo(); };
+    struct Row {
+        const char* value;
+        std::function<void()> change;
+        std::function<void()> back;
+    };
+    const std::vector<Row> rows = {
+        {"target", [&] { setParameters(6, 1, 3); }, undo},
+        {"sign", [&] { c().Option1[1]->click(); }, undo},
+        {"zoom", [&] { c().vscMaßstab->setValue(7); }, undo},
+        {"window", [&] { c().vscMassX->setValue(2); }, undo},
+        {"pan", [&] { c().hscn->setValue(30); }, [&] { c().hscn->setValue(0); }},
+        {"list shown", [&] { form().cmdAusblenden_Click(); }, [&] { form().cmdEinblenden_Click(); }},
+        {"marker text", [&] { c().Text3->setText("x"); }, [&] { c().Text3->setText("*"); }},
+        {"colour", [&] { form().extras().chooseColour(2); }, [&] { form().extras().chooseColour(1); }},
+        {"tool", [&] { chooseTool(3); }, [&] { chooseTool(1); }},
+        {"drawing", [&] { stroke(near(1, 0), near(9, 0.1)); }, undo},
+        {"wiped", [&] { form().cmdAlles_Click(); }, undo},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.value);
+        ASSERT_FALSE(form().document().isModified());
+        row.change();
+        EXPECT_TRUE(form().document().isModified());
+        EXPECT_TRUE(form().isWindowModified());
+        writeWhenDue();
+        ASSERT_TRUE(QFile::exists(ownCopy)) << "no copy";
+        EXPECT_EQ(copyIn(ownCopy), form().document().collect());
+
+        row.back();
+        EXPECT_FALSE(form().document().isModified());
+        EXPECT_FALSE(form().isWindowModified());
+        writeWhenDue();
+        EXPECT_EQ(copies(), QStringList()) << "a copy of a saved board";
+    }
+}
+
+// A redraw that draws the same picture, with nothing on it that it would
+// wipe, changes nothing: no step, no mark, no copy. With a drawing on the
+// graph it wipes the drawing, and that is a step.
+TEST_F(RecoveredBoard, ARedrawThatChangesNothingIsNoStep) {
+    QTemporaryDir saved;
+    ASSERT_TRUE(form().lessonFiles().saveTo(saved.filePath("stunde.velnorit")));
+    const std::size_t steps = form().document().history().stepCount();
+    form().Command1_Click();
+    form().cmdZeichnen_Click();
+    EXPECT_EQ(form().document().history().stepCount(), steps);
+    EXPECT_FALSE(form().document().isModified());
+    EXPECT_FALSE(form().document().recovery().pending() && form().document().isModified());
+
+    stroke(near(1, 0), near(9, 0.1));
+    form().Command1_Click();
+    EXPECT_EQ(form().document().history().stepCount(), steps + 2);
+    EXPECT_EQ(c().cmdUndo->text(), "Rückgängig: Zeichnen");
+    EXPECT_TRUE(form().document().isModified());
+}
+
+// While the button is held, the copy follows the stroke drawn so far, at
+// most every kDelayMs, and holds it after the window is killed (here: the
+// copy as written while the button was still down).
+TEST_F(RecoveredBoard, AStrokeStillDrawnIsInTheCopy) {
+    QTemporaryDir saved;
+    ASSERT_TRUE(form().lessonFiles().saveTo(saved.filePath("stunde.velnorit")));
+    const QString ownCopy = form().document().recovery().copies().ownPath();
+    chooseTool(1);
+    const std::size_t before = opCount();
+    press(near(1, 0));
+    EXPECT_TRUE(form().document().isModified());
+    for (int x = 2; x < 12; ++x) move(near(x, 0.01 * x));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(ownCopy); }, 2000));
+    form().document().recovery().waitForWrite();
+    const std::size_t firstPart = copyIn(ownCopy).board.size();
+    EXPECT_EQ(firstPart, opCount() - before);
+    EXPECT_TRUE(form().document().recovery().pending()) << "the copy does not follow the stroke";
+
+    for (int x = 12; x < 20; ++x) move(near(x, 0.01 * x));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return copyIn(ownCopy).board.size() > firstPart; }, 2500));
+    form().document().recovery().waitForWrite();
+    EXPECT_EQ(copyIn(ownCopy), form().document().collect());
+    release(near(19, 0.19));
+    EXPECT_EQ(c().cmdUndo->text(), "Rückgängig: Freihand");
+}
+
+// A copy that cannot be written is shown once, in German, beside the
+// window and without stopping it; the next failures are not shown again
+// until a copy has been written.
+TEST_F(RecoveredBoard, ACopyThatCannotBeWrittenIsShownOnce) {
+    QFile blocker(dir.filePath("velnorit"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
+    blocker.close();
+    QStringList shown;
+    QObject::connect(&form().document(), &shell::LessonDocument::recoveryCopyFailed,
+                     [&](const QString& reason) { shown << reason; });
+    stroke(near(1, 0), near(9, 0.1));
+    form().document().recovery().writeNow();
+    c().Text3->setText("x");
+    form().document().recovery().writeNow();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown.first().contains("Ordner")) << shown.first().toStdString();
+    QMessageBox* box = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* candidate = qobject_cast<QMessageBox*>(top); candidate && candidate->isVisible()) box = candidate;
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->windowTitle(), "Sicherungskopie");
+    EXPECT_FALSE(box->isModal());
+    EXPECT_TRUE(box->text().startsWith("Die Sicherungskopie des Tafelbilds konnte nicht geschrieben werden."));
+    box->close();
+
+    // Written again, then failing again: shown again.
+    ASSERT_TRUE(QFile::remove(dir.filePath("velnorit")));
+    form().document().recovery().writeNow();
+    EXPECT_EQ(copies().size(), 1);
+    ASSERT_TRUE(QDir(dir.filePath("velnorit")).removeRecursively());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    c().Text3->setText("y");
+    form().document().recovery().writeNow();
+    EXPECT_EQ(shown.size(), 2);
+    QFile::remove(dir.filePath("velnorit"));
 }
 
 } // namespace
