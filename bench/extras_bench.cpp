@@ -1,7 +1,8 @@
 // The menu "Extras" on a full-screen window (1920 x 1080): undo of one
 // drawing step and of a redraw, each with the repaint it causes, saving
 // the graph panel as PNG and as SVG, and opening the window "Kettenbruch"
-// for N = 10^18, and the recovery copy's share of the window's thread.
+// for N = 10^18, saving a lesson from the window, and the recovery copy's
+// share of the window's thread.
 #include "shell/lesson_document.h"
 #include "shell/extras_commands.h"
 #include "shown_window.h"
@@ -97,6 +98,23 @@ BENCHMARK(BM_SavePng)->Unit(benchmark::kMillisecond);
 
 void BM_SaveSvg(benchmark::State& state) { savePicture(state, "bild.svg"); }
 BENCHMARK(BM_SaveSvg)->Unit(benchmark::kMillisecond);
+
+// "Tafelbild speichern" from the window for a busy board (300 strokes of 200
+// points): the lesson taken from the window, written, read back, put into its
+// file, and the window marked as saved (its recovery copy removed).
+void BM_SaveLessonFromWindow(benchmark::State& state) {
+    QTemporaryDir folder;
+    qputenv("XDG_STATE_HOME", folder.path().toUtf8());
+    velnorit::bench::ShownWindow window;
+    window.form.document().apply(velnorit::samples::penLesson(300, 200));
+    const QString path = QDir(folder.path()).filePath("stunde.velnorit");
+    for (auto _ : state) {
+        const QString failure = window.form.document().saveTo(path);
+        if (!failure.isEmpty()) state.SkipWithError(failure.toUtf8().constData());
+    }
+    state.counters["ops"] = double(window.form.document().collect().board.size());
+}
+BENCHMARK(BM_SaveLessonFromWindow)->Unit(benchmark::kMillisecond);
 
 // The recovery copy's cost on the window's thread per step, for a busy
 // board (300 strokes of 200 points, unsaved): a step (a pan, which the
