@@ -4,7 +4,8 @@
 # 5 ms, pointer move 1 ms (with the readout; also a free-hand segment),
 # start-up 400 ms, undo of a drawing step and of a redraw 16 ms (one frame),
 # saving the panel as PNG or SVG 300 ms, saving and opening a lesson of 300
-# strokes of 200 points 50 ms each in a file of at most 2 MB, opening the
+# strokes of 200 points 50 ms each in a file of at most 2 MB (saving also
+# from the window as Strg+S does, recovery copy included), opening the
 # largest board a lesson file may hold 500 ms, the records of velnorit-liste
 # --bis 10^18 1 ms and --bis 10^100 20 ms, the window "Kettenbruch" for
 # N = 10^18 50 ms, the recovery copy's share of the window's thread per
@@ -82,6 +83,7 @@ check extras_bench 'BM_SavePng' 300
 check extras_bench 'BM_SaveSvg' 300
 check lesson_file_bench 'BM_SaveLesson' 50
 check lesson_file_bench 'BM_OpenLesson' 50
+check extras_bench 'BM_SaveLessonFromWindow' 50
 check lesson_file_bench 'BM_OpenLargestBoard' 500
 check_at_most lesson_file_bench 'BM_SaveLesson' bytes 2000000
 check extras_bench 'BM_ContinuedFractionWindow' 50

@@ -1,7 +1,7 @@
 #include "shell/target_dialog.h"
 
 #include "shell/control_looks.h"
-#include "view/control_ranges.h"
+#include "lesson/scroll_bar_ranges.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -21,16 +21,16 @@ namespace {
 struct BoxSpec {
     const char* label; // with its key
     const char* name;
-    const view::ScrollBarRange* range;
+    const lesson::ScrollBarRange* range;
 };
 const BoxSpec kBoxes[3] = {
-    {"&Wurzel:", "Wurzel", &view::kWurzelBar},
-    {"&Abs:", "Abs", &view::kAbsBar},
-    {"&Nenner:", "Nenner", &view::kNennerBar},
+    {"&Wurzel:", "Wurzel", &lesson::kWurzelBar},
+    {"&Abs:", "Abs", &lesson::kAbsBar},
+    {"&Nenner:", "Nenner", &lesson::kNennerBar},
 };
 
-int lowest(const view::ScrollBarRange& range) { return std::min(range.topOrLeftValue, range.bottomOrRightValue); }
-int highest(const view::ScrollBarRange& range) { return std::max(range.topOrLeftValue, range.bottomOrRightValue); }
+int lowest(const lesson::ScrollBarRange& range) { return std::min(range.topOrLeftValue, range.bottomOrRightValue); }
+int highest(const lesson::ScrollBarRange& range) { return std::max(range.topOrLeftValue, range.bottomOrRightValue); }
 
 } // namespace
 

@@ -205,8 +205,10 @@ void DrawingSurface::record(const DrawOp& op, std::string_view text, const QRect
 void DrawingSurface::setDrawWidth(int pixels) { drawWidth_ = std::clamp(pixels, 1, 255); }
 
 void DrawingSurface::setBackColor(RgbValue color) {
+    const bool changed = color != backColor_;
     backColor_ = color;
     invalidateAll();
+    if (changed) emit backColorChanged();
 }
 
 void DrawingSurface::setMousePointer(int shape) {

@@ -132,6 +132,7 @@ signals:
     void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, float x, float y);
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
     void clicked(); // press and release of the left button inside the surface
+    void backColorChanged(); // setBackColor with another colour
     void cleared(); // cls() has wiped the drawing
 
 protected:

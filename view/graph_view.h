@@ -3,10 +3,13 @@
 #include "core/continued_fraction.h"
 #include "core/window_state.h"
 #include "view/form_controls.h"
+#include "lesson/view_settings.h"
+#include "view/redraw_listener.h"
 #include "view/redraw_trace.h"
-#include "view/view_settings.h"
 
 namespace velnorit::view {
+
+using lesson::ViewSettings;
 
 // The handlers of the parameter controls and the view scales, and redraw,
 // the one routine that recomputes and repaints graph, legend and list.

@@ -1,3 +1,4 @@
+#include "shell/extras_commands.h"
 #include "../support/form_fixture.h"
 #include "../support/run_process.h"
 
@@ -323,7 +324,7 @@ TEST_F(StartedForm, ShowsTheContinuedFractionOfTheCurrentTarget) {
     };
     auto windowText = [&] {
         c.cmdKettenbruch->trigger();
-        shell::ContinuedFractionWindow* window = form->continuedFractionWindow();
+        shell::ContinuedFractionWindow* window = form->extras().continuedFractionWindow();
         EXPECT_TRUE(window && window->isVisible());
         EXPECT_FALSE(window->isModal());
         EXPECT_EQ(window->windowTitle(), "Kettenbruch");
@@ -336,13 +337,13 @@ TEST_F(StartedForm, ShowsTheContinuedFractionOfTheCurrentTarget) {
 
     // A new Nenner counts at once, before any redraw; so does the sign. The
     // window stays the same one.
-    shell::ContinuedFractionWindow* window = form->continuedFractionWindow();
+    shell::ContinuedFractionWindow* window = form->extras().continuedFractionWindow();
     c.vscNenner->setValue(3);
     EXPECT_EQ(windowText(), commandLines({"5", "0", "3", "+"}));
     c.vscAbs->setValue(7);
     c.Option1[1]->setChecked(true);
     EXPECT_EQ(windowText(), commandLines({"5", "7", "3", "-"}));
-    EXPECT_EQ(form->continuedFractionWindow(), window);
+    EXPECT_EQ(form->extras().continuedFractionWindow(), window);
 
     // The field N, as --bis: Return takes it; a bad N is refused with its
     // reason and leaves the text.
@@ -375,7 +376,7 @@ TEST_F(StartedForm, ContinuedFractionWindowShowsALongPeriodWhole) {
     c.vscAbs->setValue(1);
     c.vscNenner->setValue(97);
     c.cmdKettenbruch->trigger();
-    shell::ContinuedFractionWindow* window = form->continuedFractionWindow();
+    shell::ContinuedFractionWindow* window = form->extras().continuedFractionWindow();
     ASSERT_TRUE(window);
     const QString period = window->text().split('\n')[2];
     EXPECT_TRUE(period.endsWith("), Länge 751, ab a2")) << period.toStdString();

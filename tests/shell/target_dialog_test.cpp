@@ -1,10 +1,11 @@
 // "Ziel eingeben …": the dialog on its own and on the real window.
+#include "shell/lesson_document.h"
 #include "../support/form_fixture.h"
 #include "../support/run_process.h"
 
 #include "shell/target_dialog.h"
 #include "shell/teaching_aids.h"
-#include "view/control_ranges.h"
+#include "lesson/scroll_bar_ranges.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
@@ -25,8 +26,8 @@ QLineEdit* editOf(QSpinBox* box) { return box->findChild<QLineEdit*>(); }
 
 TEST(TargetDialog, OffersTheBarsRangesPrefilledWithTheFirstTextSelected) {
     TargetDialog dialog({7, 3, 4, true});
-    const std::pair<TargetDialog::Box, view::ScrollBarRange> boxes[] = {
-        {TargetDialog::kWurzel, view::kWurzelBar}, {TargetDialog::kAbs, view::kAbsBar}, {TargetDialog::kNenner, view::kNennerBar}};
+    const std::pair<TargetDialog::Box, lesson::ScrollBarRange> boxes[] = {
+        {TargetDialog::kWurzel, lesson::kWurzelBar}, {TargetDialog::kAbs, lesson::kAbsBar}, {TargetDialog::kNenner, lesson::kNennerBar}};
     for (const auto& [which, range] : boxes) {
         EXPECT_EQ(dialog.box(which)->minimum(), std::min(range.topOrLeftValue, range.bottomOrRightValue));
         EXPECT_EQ(dialog.box(which)->maximum(), std::max(range.topOrLeftValue, range.bottomOrRightValue));
@@ -103,25 +104,25 @@ protected:
 // As velnorit-liste lists it, through the bars' own handlers: the boxes
 // show the values, and one redraw is one step.
 TEST_F(TargetOnTheWindow, SetsTheBarsAndRedrawsAsGraphik) {
-    const std::size_t steps = form->undoHistory().stepCount();
+    const std::size_t steps = form->document().history().stepCount();
     enter("61", "0", "1", false);
     EXPECT_EQ(c.txtWurzel->text(), "61");
     EXPECT_EQ(c.txtAbs->text(), "0");
     EXPECT_EQ(c.txtNenner->text(), "1");
     EXPECT_DOUBLE_EQ(*form->state().target, std::sqrt(61.0));
     EXPECT_EQ(c.Text5->crLfText(), liste({"61", "0", "1", "+"}));
-    EXPECT_EQ(form->undoHistory().stepCount(), steps + 1);
+    EXPECT_EQ(form->document().history().stepCount(), steps + 1);
 
     // A new sign redraws by its own handler, once.
     enter("5", "1", "2", true);
     EXPECT_TRUE(c.Option1[1]->isChecked());
     EXPECT_EQ(c.Text5->crLfText(), liste({"5", "1", "2", "-"}));
-    EXPECT_EQ(form->undoHistory().stepCount(), steps + 2);
+    EXPECT_EQ(form->document().history().stepCount(), steps + 2);
 }
 
 TEST_F(TargetOnTheWindow, CancelChangesNothing) {
     const std::string list = c.Text5->crLfText();
-    const std::size_t steps = form->undoHistory().stepCount();
+    const std::size_t steps = form->document().history().stepCount();
     testing::whileModalsOpen([&] { c.cmdZiel->trigger(); }, [](QWidget* modal) {
         auto* dialog = qobject_cast<TargetDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
@@ -130,7 +131,7 @@ TEST_F(TargetOnTheWindow, CancelChangesNothing) {
     });
     EXPECT_EQ(c.vscWurzel->value(), 5);
     EXPECT_EQ(c.Text5->crLfText(), list);
-    EXPECT_EQ(form->undoHistory().stepCount(), steps);
+    EXPECT_EQ(form->document().history().stepCount(), steps);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 // The list that points into the graph and "Schritt für Schritt", on the
 // real window.
+#include "shell/extras_commands.h"
+#include "shell/lesson_document.h"
 #include "tools_window.h"
 
 #include "shell/teaching_aids.h"
@@ -39,7 +41,7 @@ protected:
     tools::StepReveal& reveal() { return aids().reveal(); }
     std::string list() const { return c().Text5->crLfText(); }
     const std::vector<RecordPlace>& records() { return form().graphView().trace().recordPlaces(); }
-    std::size_t steps() { return form().undoHistory().stepCount(); }
+    std::size_t steps() { return form().document().history().stepCount(); }
 
     // A click on a line of the list, scrolled into view first.
     void clickListLine(int line) {
@@ -124,9 +126,9 @@ TEST_F(TeachingAidsTest, ARecordOutsideTheWindowSwitchesItAsTheBarWould) {
     EXPECT_EQ(c().vscMassX->value(), 0);
     EXPECT_EQ(steps(), before + 2);
 
-    form().cmdUndo_Click();
+    form().extras().undo();
     EXPECT_EQ(c().vscMassX->value(), 1);
-    form().cmdUndo_Click();
+    form().extras().undo();
     EXPECT_EQ(c().vscMassX->value(), 0);
     EXPECT_EQ(c().Text1[1]->text(), "1");
 }
