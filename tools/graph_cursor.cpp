@@ -102,6 +102,7 @@ void GraphCursor::show() {
     frameBar();
     panToCursor();
     announceReadout(*c_.picGraph, *c_.Text6, before, c_.Text6->toPlainText());
+    emit shown();
 }
 
 // The pointer reads denominators after the window's first and up to 10000,

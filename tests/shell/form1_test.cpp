@@ -109,6 +109,7 @@ TEST_F(StartedForm, ShowsTheEntriesOfExtrasWithTheirKeys) {
         {"Farbe Blau", {"Ctrl+4"}},
         {"Ziel eingeben …", {"Ctrl+T"}},
         {"Schritt für Schritt", {"F9"}},
+        {"Präsentation", {"F11"}},
         {"Kettenbruch …", {}}};
     ASSERT_EQ(entries.size(), expected.size()) << entries.join(" | ").toStdString();
     for (qsizetype i = 0; i < entries.size(); ++i) {
