@@ -42,6 +42,7 @@ velnorit_real_window_scenario(extras_scenario)
 velnorit_real_window_scenario(lesson_file_scenario)
 velnorit_real_window_scenario(document_scenario)
 velnorit_real_window_scenario(teaching_scenario SCREEN 1280x800x24)
+velnorit_real_window_scenario(presentation_scenario)
 add_dependencies(teaching_scenario velnorit-liste)
 # The desktop entry as installed, launched with a file for its %f.
 target_compile_definitions(lesson_file_scenario PRIVATE
