@@ -1,6 +1,8 @@
 // "Präsentation" on the full-HD screen: repainting the whole magnified view,
-// and one segment of a free-hand stroke drawn in it (the handlers, the
-// readout and the repaint of the view, the window's graph included).
+// one segment of a free-hand stroke drawn in it (the handlers, the readout
+// and the repaint of the view, the window's graph included), and what
+// following the graph adds to a redraw ("Graphik" with its paint, the view
+// closed and open).
 #include "shown_window.h"
 
 #include "shell/presentation.h"
@@ -12,8 +14,8 @@ namespace {
 using velnorit::bench::ShownWindow;
 
 struct ShownPresentation : ShownWindow {
-    ShownPresentation() {
-        form.presentation().open();
+    explicit ShownPresentation(bool open = true) {
+        if (open) form.presentation().open();
         QApplication::processEvents();
         QApplication::processEvents();
     }
@@ -66,5 +68,15 @@ void BM_PresentationStrokeSegment(benchmark::State& state) {
     shown.reportSize(state);
 }
 BENCHMARK(BM_PresentationStrokeSegment)->Unit(benchmark::kMicrosecond);
+
+void BM_RedrawWithPresentation(benchmark::State& state) {
+    ShownPresentation shown(state.range(0) != 0);
+    for (auto _ : state) {
+        shown.form.Command1_Click();
+        QApplication::processEvents();
+    }
+    shown.reportSize(state);
+}
+BENCHMARK(BM_RedrawWithPresentation)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -75,7 +75,7 @@ void PresentationWindow::showTarget(const QString& title) {
 
 void PresentationWindow::setReadoutFont(const QFont& font) {
     readoutFont_ = font;
-    placeLabels();
+    sizeType();
 }
 
 void PresentationWindow::setCursorKeys(std::function<bool(int, Qt::KeyboardModifiers)> keys) {
@@ -105,7 +105,7 @@ void PresentationWindow::keyPressEvent(QKeyEvent* event) {
 
 void PresentationWindow::resizeEvent(QResizeEvent* event) {
     view_->setGeometry(rect());
-    placeLabels();
+    sizeType();
     QWidget::resizeEvent(event);
 }
 
@@ -116,20 +116,21 @@ void PresentationWindow::closeEvent(QCloseEvent* event) {
     emit leaveAsked();
 }
 
+// The type's size follows the window's height.
+void PresentationWindow::sizeType() {
+    readout_->setType(readoutFont_,
+                      pixelSizeForCapHeight(readoutFont_, std::max(kReadoutCapHeight, height() / kReadoutHeightShare)));
+    readout_->adjustSize();
+    target_->setType(target_->font(),
+                     pixelSizeForCapHeight(target_->font(), std::max(kTargetCapHeight, height() / kTargetHeightShare)));
+    target_->adjustSize();
+    placeLabels();
+}
+
 void PresentationWindow::placeLabels() {
-    const int readoutPixels =
-        pixelSizeForCapHeight(readoutFont_, std::max(kReadoutCapHeight, height() / kReadoutHeightShare));
-    if (readout_->font().pixelSize() != readoutPixels || readout_->font().family() != readoutFont_.family()) {
-        readout_->setType(readoutFont_, readoutPixels);
-        readout_->adjustSize();
-    }
-    const int targetPixels = pixelSizeForCapHeight(target_->font(), std::max(kTargetCapHeight, height() / kTargetHeightShare));
-    if (target_->font().pixelSize() != targetPixels) {
-        target_->setType(target_->font(), targetPixels);
-        target_->adjustSize();
-    }
     target_->move(kEdgeMargin, kEdgeMargin);
-    readout_->move(width() - readout_->width() - kEdgeMargin, static_cast<int>(std::lround(height() * kReadoutTopShare)));
+    readout_->move(width() - readout_->width() - kEdgeMargin,
+                   static_cast<int>(std::lround(height() * kReadoutTopShare)));
 }
 
 } // namespace velnorit::shell

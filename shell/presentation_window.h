@@ -51,6 +51,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void sizeType();
     void placeLabels();
 
     view::PresentationView* view_;

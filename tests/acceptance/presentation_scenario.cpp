@@ -95,10 +95,11 @@ void presentation(const QString& programPath, const QString& folder, CheckLog& l
     // Both pictures put their lines on whole pixels: a few tenths of a
     // percent of slack.
     const double ratio = grid.spacing / window.pixelsPerDenominator();
-    log.check(ratio >= 2.5 * 0.997, QString("the grid lines are %1 times as far apart as in the window (%2 against %3 px)")
-                                        .arg(ratio, 0, 'f', 3)
-                                        .arg(grid.spacing, 0, 'f', 2)
-                                        .arg(window.pixelsPerDenominator(), 0, 'f', 2));
+    log.check(ratio >= 2.5 * 0.997,
+              QString("the grid lines are %1 times as far apart as in the window (%2 against %3 px)")
+                  .arg(ratio, 0, 'f', 3)
+                  .arg(grid.spacing, 0, 'f', 2)
+                  .arg(window.pixelsPerDenominator(), 0, 'f', 2));
 
     // Where a point of the graph lies in the view: the middle of the screen
     // is denominator 13.5; the scale is the grid's across and 2.5 times the
@@ -110,7 +111,8 @@ void presentation(const QString& programPath, const QString& folder, CheckLog& l
     };
     log.check(lineDrawnIn(magnified, kPenYellow, inView(13.5, 10.5, -0.15), inView(13.5, 13.5, -0.35)),
               "the yellow stroke drawn in the window shows in the view, magnified");
-    const QRect largeReadout = boundingBoxOf(magnified, kLowerSideRed, magnified.rect().adjusted(magnified.width() / 2, 0, 0, 0));
+    const QRect largeReadout =
+        boundingBoxOf(magnified, kLowerSideRed, magnified.rect().adjusted(magnified.width() / 2, 0, 0, 0));
     log.check(largeReadout.height() >= 5 * 32, QString("the readout stands in the view in large type (%1 px high)")
                                                    .arg(largeReadout.height()));
 
@@ -134,7 +136,8 @@ void presentation(const QString& programPath, const QString& folder, CheckLog& l
     const QImage drawn = waitForSettledScreen(
         [&](const QImage& s) { return countOfColour(s, kPenBlue, blueInView) > 0; }, "the blue stroke in the view");
     saveScreenshot(drawn, shot(folder, "4-stroke-in-view"));
-    log.check(lineDrawnIn(drawn, kPenBlue, blueFrom, blueTo), "a blue stroke drawn in the view (Strg+4 there) shows there");
+    log.check(lineDrawnIn(drawn, kPenBlue, blueFrom, blueTo),
+              "a blue stroke drawn in the view (Strg+4 there) shows there");
 
     // Escape: the window as before, its grid where it was, with both
     // strokes; the pointer then rests on the list, which hides the field
@@ -145,15 +148,17 @@ void presentation(const QString& programPath, const QString& folder, CheckLog& l
     waitForSettledScreen([&](const QImage& s) { return s.pixelColor(frame.yellowBox()) == kPenYellow; },
                          "the window after Escape");
     movePointer(QPoint(graphArea.right() + 60, graphArea.bottom() - 60));
-    const QImage back = waitForSettledScreen(
-        [&](const QImage& s) { return countOfColour(s, kLowerSideRed, graphArea) == 0; }, "the window without the field");
+    const QImage back =
+        waitForSettledScreen([&](const QImage &s) { return countOfColour(s, kLowerSideRed, graphArea) == 0; },
+                             "the window without the field");
     saveScreenshot(back, shot(folder, "5-back"));
     // The title marks the stroke as unsaved.
     log.check(waitForKeyboardIn("^Rationale Velnorit\\*?$"), "the window has the keyboard again");
     const GraphGeometry again = GraphGeometry::measure(back, 1);
-    log.check(again.at(1, 0) == window.at(1, 0) && again.at(30, 0) == window.at(30, 0) &&
-                  std::abs(again.pixelsPerDenominator() - window.pixelsPerDenominator()) < 0.01,
-              QString("the window's grid is as before (%1 px per denominator)").arg(again.pixelsPerDenominator(), 0, 'f', 3));
+    log.check(
+        again.at(1, 0) == window.at(1, 0) && again.at(30, 0) == window.at(30, 0) &&
+            std::abs(again.pixelsPerDenominator() - window.pixelsPerDenominator()) < 0.01,
+        QString("the window's grid is as before (%1 px per denominator)").arg(again.pixelsPerDenominator(), 0, 'f', 3));
     log.check(lineDrawnIn(back, kPenYellow, yellowFrom, yellowTo), "the yellow stroke is still there");
     log.check(lineDrawnIn(back, kPenBlue, windowBlueFrom, windowBlueTo),
               "the stroke drawn in the view shows in the window, in blue, where it was drawn");

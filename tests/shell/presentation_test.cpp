@@ -63,7 +63,9 @@ protected:
     }
     // What the screen shows of the presentation (its window's backing
     // store), and what painting it afresh gives.
-    QImage onScreen() { return window().screen()->grabWindow(window().winId()).toImage().convertToFormat(QImage::Format_RGB32); }
+    QImage onScreen() {
+        return window().screen()->grabWindow(window().winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    }
     QImage afresh() { return window().grab().toImage().convertToFormat(QImage::Format_RGB32); }
     // The denominator in the middle of the view.
     int centreDenominator() { return static_cast<int>(std::floor(graph().userXFromPixels(view().centre()))); }
