@@ -1,6 +1,6 @@
 // The magnified view of a drawing surface: the stretch it shows, its mouse
-// in the surface's user units, its steps of magnification, and how it
-// follows every change of the surface.
+// in the surface's user units, and how it follows every change of the
+// surface. (Its steps of magnification are tried by key in presentation_test.)
 #include "view/presentation_view.h"
 
 #include <QApplication>
@@ -76,33 +76,6 @@ TEST(PresentationViewGeometry, ShowsTheStretchAroundItsCentreInsideTheSurface) {
             EXPECT_DOUBLE_EQ(user.y(), s.surface.userYFromPixels(onSurface.y()));
         }
     }
-}
-
-TEST(PresentationViewGeometry, PanningMovesTheCentreByAsManySurfacePixels) {
-    SurfaceAndView s;
-    s.view.centreOn(1000);
-    s.view.shiftBy(-44);
-    EXPECT_DOUBLE_EQ(s.view.centre(), 956);
-    EXPECT_DOUBLE_EQ(s.view.shownArea().left(), 956 - 160);
-}
-
-TEST(PresentationViewMagnification, StepsUpAndDownWithinItsBounds) {
-    SurfaceAndView s;
-    EXPECT_DOUBLE_EQ(s.view.magnification(), 2.5);
-    std::vector<double> up;
-    while (s.view.magnify()) up.push_back(s.view.magnification());
-    EXPECT_EQ(up, (std::vector<double>{3, 4, 5, 6}));
-    EXPECT_DOUBLE_EQ(s.view.magnification(), 6) << "the last step stays";
-    std::vector<double> down;
-    while (s.view.reduce()) down.push_back(s.view.magnification());
-    EXPECT_EQ(down, (std::vector<double>{5, 4, 3, 2.5, 2, 1.5, 1.25, 1}));
-    EXPECT_DOUBLE_EQ(s.view.magnification(), 1);
-    s.view.setMagnification(2.2); // between two steps: to the next one either way
-    EXPECT_TRUE(s.view.magnify());
-    EXPECT_DOUBLE_EQ(s.view.magnification(), 2.5);
-    s.view.setMagnification(2.2);
-    EXPECT_TRUE(s.view.reduce());
-    EXPECT_DOUBLE_EQ(s.view.magnification(), 2);
 }
 
 // A move straight to the widget, whatever lies on the screen there.
