@@ -1,7 +1,10 @@
 #include "shell/form1.h"
 
 #include "shell/continued_fraction_window.h"
+#include "shell/control_descriptions.h"
+#include "shell/graph_narration.h"
 #include "shell/messages.h"
+#include "view/accessible_controls.h"
 #include "view/regional_numbers.h"
 
 #include <QCoreApplication>
@@ -19,12 +22,16 @@ void showInformation(QWidget* parent, const QString& title, const QString& text)
 } // namespace
 
 Form1::Form1() : state_(std::make_unique<WindowState>()) {
+    // Before any control exists: Qt keeps the first interface it makes for one.
+    view::installAccessibleControls();
     createControls();
+    describeControls(c_);
     applyTabOrder();
     graphView_ = std::make_unique<view::GraphView>(*state_, c_);
     pointerTools_ = std::make_unique<tools::PointerTools>(*state_, c_);
     undoHistory_ = std::make_unique<tools::UndoHistory>(*graphView_, *c_.picGraph);
     createUndoEntries();
+    new GraphNarration(*graphView_, c_, undoHistory_.get(), this); // owned by the window
     recovery_ = std::make_unique<RecoveryCopies>(RecoveryCopies::defaultFolder());
     bindEvents();
     // The title's change mark: set while the window differs from the lesson

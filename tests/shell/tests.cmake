@@ -5,6 +5,7 @@ target_link_libraries(grab_screen PRIVATE Qt6::Gui)
 velnorit_widget_test(shell_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/form1_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/accessibility_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/layout_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/runtime_error_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picture_files_test.cpp
