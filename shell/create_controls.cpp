@@ -269,6 +269,8 @@ void Form1::createControls() {
     }
     extras->addSeparator();
     c_.cmdKettenbruch = extras->addAction(QStringLiteral("Kettenbruch …"));
+    extras->addSeparator();
+    c_.cmdHandbuch = entry(QStringLiteral("Handbuch"), {QKeySequence(Qt::Key_F1)});
 
     new FocusMark(this);
 }

@@ -3,6 +3,7 @@
 #include "shell/continued_fraction_window.h"
 #include "shell/control_descriptions.h"
 #include "shell/graph_narration.h"
+#include "shell/handbook_window.h"
 #include "shell/messages.h"
 #include "view/accessible_controls.h"
 #include "view/regional_numbers.h"
@@ -32,6 +33,7 @@ Form1::Form1() : state_(std::make_unique<WindowState>()) {
     undoHistory_ = std::make_unique<tools::UndoHistory>(*graphView_, *c_.picGraph);
     createUndoEntries();
     new GraphNarration(*graphView_, c_, undoHistory_.get(), this); // owned by the window
+    new HandbookCommand(c_.cmdHandbuch, this);
     recovery_ = std::make_unique<RecoveryCopies>(RecoveryCopies::defaultFolder());
     bindEvents();
     // The title's change mark: set while the window differs from the lesson

@@ -80,6 +80,7 @@ struct FormControls {
     std::array<QAction*, 4> cmdTool{};   // selects Option2(index)
     std::array<QAction*, 4> cmdColour{}; // clicks the colour box Picture2(index)
     QAction* cmdKettenbruch = nullptr; // "Kettenbruch …"
+    QAction* cmdHandbuch = nullptr;    // "Handbuch", F1
 
     bool plusSelected() const { return Option1[0]->isChecked(); }
     bool minusSelected() const { return Option1[1]->isChecked(); }

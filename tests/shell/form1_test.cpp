@@ -106,7 +106,8 @@ TEST_F(StartedForm, ShowsTheEntriesOfExtrasWithTheirKeys) {
         {"Farbe Gelb", {"Ctrl+2"}},
         {"Farbe Rot", {"Ctrl+3"}},
         {"Farbe Blau", {"Ctrl+4"}},
-        {"Kettenbruch …", {}}};
+        {"Kettenbruch …", {}},
+        {"Handbuch", {"F1"}}};
     ASSERT_EQ(entries.size(), expected.size()) << entries.join(" | ").toStdString();
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const QString& entry = entries[i];

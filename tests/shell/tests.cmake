@@ -6,12 +6,13 @@ velnorit_widget_test(shell_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/form1_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/accessibility_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/handbook_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/layout_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/runtime_error_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picture_files_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/recovery_copies_test.cpp
     ${PROJECT_SOURCE_DIR}/tests/support/run_process.cpp
-  LIBRARIES velnorit_shell)
+  LIBRARIES velnorit_shell velnorit_handbook)
 target_compile_definitions(shell_tests PRIVATE VELNORIT_LISTE_PATH="$<TARGET_FILE:velnorit-liste>")
 add_dependencies(shell_tests velnorit-liste)
 
