@@ -31,3 +31,10 @@ velnorit_test(shell_command_tests
   LIBRARIES velnorit_shell GTest::gtest_main)
 target_compile_definitions(shell_command_tests PRIVATE VELNORIT_PROGRAM_PATH="$<TARGET_FILE:velnorit>")
 add_dependencies(shell_command_tests velnorit)
+
+# The running program as a screen reader reads it, through AT-SPI on a
+# private session bus under Xvfb (German locale set by the script).
+add_test(NAME screen_reader_test
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/screen_reader_test.sh
+          $<TARGET_FILE:velnorit> ${CMAKE_CURRENT_LIST_DIR}/screen_reader_check.py)
+set_tests_properties(screen_reader_test PROPERTIES TIMEOUT 120 RESOURCE_LOCK velnorit_xvfb_display)
