@@ -4,11 +4,15 @@
 # 5 ms, pointer move 1 ms (with the readout; also a free-hand segment),
 # start-up 400 ms, undo of a drawing step and of a redraw 16 ms (one frame),
 # saving the panel as PNG or SVG 300 ms, saving and opening a lesson of 300
-# strokes of 200 points 50 ms each in a file of at most 2 MB, opening the
+# strokes of 200 points 50 ms each in a file of at most 2 MB (saving also
+# from the window as Strg+S does, recovery copy included), opening the
 # largest board a lesson file may hold 500 ms, the records of velnorit-liste
 # --bis 10^18 1 ms and --bis 10^100 20 ms, the window "Kettenbruch" for
 # N = 10^18 50 ms, the recovery copy's share of the window's thread per
-# step 1 ms.
+# step 1 ms, a step of the keyboard cursor with readout, marker and panning
+# 1 ms, one frame of "Schritt für Schritt" 16 ms, and the heap a whole
+# reveal holds beyond that of a plain redraw at most 256 kB (a redraw's own
+# heap is some 16 MB).
 # Not part of the tests: the build machines are shared and noisy.
 #   bench/check_goals.sh [BUILD_DIR]
 set -euo pipefail
@@ -79,9 +83,13 @@ check extras_bench 'BM_SavePng' 300
 check extras_bench 'BM_SaveSvg' 300
 check lesson_file_bench 'BM_SaveLesson' 50
 check lesson_file_bench 'BM_OpenLesson' 50
+check extras_bench 'BM_SaveLessonFromWindow' 50
 check lesson_file_bench 'BM_OpenLargestBoard' 500
 check_at_most lesson_file_bench 'BM_SaveLesson' bytes 2000000
 check extras_bench 'BM_ContinuedFractionWindow' 50
 check extras_bench 'BM_RecoveryCopyOnWindowThread' 1
+check teaching_bench 'BM_CursorStep' 1
+check teaching_bench 'BM_RevealFrame' 16
+check_at_most teaching_bench 'BM_RevealMemory/iterations:3' reveal_extra_bytes 262144
 check startup_bench 'startProgram/iterations:10/repeats:5' 400
 exit $failed

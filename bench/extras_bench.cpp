@@ -1,7 +1,10 @@
 // The menu "Extras" on a full-screen window (1920 x 1080): undo of one
 // drawing step and of a redraw, each with the repaint it causes, saving
 // the graph panel as PNG and as SVG, and opening the window "Kettenbruch"
-// for N = 10^18, and the recovery copy's share of the window's thread.
+// for N = 10^18, saving a lesson from the window, and the recovery copy's
+// share of the window's thread.
+#include "shell/lesson_document.h"
+#include "shell/extras_commands.h"
 #include "shown_window.h"
 #include "tests/support/sample_lessons.h"
 #include "shell/continued_fraction_window.h"
@@ -26,10 +29,10 @@ void stroke(velnorit::bench::ShownWindow& window) {
 // Times the undo of the last step with its repaint; the redo after it is not timed.
 void timeUndo(benchmark::State& state, velnorit::bench::ShownWindow& window) {
     for (auto _ : state) {
-        window.form.cmdUndo_Click();
+        window.form.extras().undo();
         QApplication::processEvents();
         state.PauseTiming();
-        window.form.cmdRedo_Click();
+        window.form.extras().redo();
         QApplication::processEvents();
         state.ResumeTiming();
     }
@@ -61,12 +64,12 @@ void BM_ContinuedFractionWindow(benchmark::State& state) {
     velnorit::bench::ShownWindow window;
     window.form.controls().vscWurzel->setValue(61);
     window.form.controls().vscNenner->setValue(1);
-    window.form.cmdKettenbruch_Click();
-    velnorit::shell::ContinuedFractionWindow& fraction = *window.form.continuedFractionWindow();
+    window.form.extras().showContinuedFraction();
+    velnorit::shell::ContinuedFractionWindow& fraction = *window.form.extras().continuedFractionWindow();
     fraction.limitField().setText(QStringLiteral("1000000000000000000"));
     emit fraction.limitField().returnPressed();
     for (auto _ : state) {
-        window.form.cmdKettenbruch_Click();
+        window.form.extras().showContinuedFraction();
         QApplication::processEvents();
         state.PauseTiming();
         fraction.hide();
@@ -96,23 +99,43 @@ BENCHMARK(BM_SavePng)->Unit(benchmark::kMillisecond);
 void BM_SaveSvg(benchmark::State& state) { savePicture(state, "bild.svg"); }
 BENCHMARK(BM_SaveSvg)->Unit(benchmark::kMillisecond);
 
+// "Tafelbild speichern" from the window for a busy board (300 strokes of 200
+// points): the lesson taken from the window, written, read back, put into its
+// file, and the window marked as saved (its recovery copy removed).
+void BM_SaveLessonFromWindow(benchmark::State& state) {
+    QTemporaryDir folder;
+    qputenv("XDG_STATE_HOME", folder.path().toUtf8());
+    velnorit::bench::ShownWindow window;
+    window.form.document().apply(velnorit::samples::penLesson(300, 200));
+    const QString path = QDir(folder.path()).filePath("stunde.velnorit");
+    for (auto _ : state) {
+        const QString failure = window.form.document().saveTo(path);
+        if (!failure.isEmpty()) state.SkipWithError(failure.toUtf8().constData());
+    }
+    state.counters["ops"] = double(window.form.document().collect().board.size());
+}
+BENCHMARK(BM_SaveLessonFromWindow)->Unit(benchmark::kMillisecond);
+
 // The recovery copy's cost on the window's thread per step, for a busy
-// board (300 strokes of 200 points, unsaved): the step's call and the
-// timer's quick copy. Converting and writing run on the worker, awaited
-// untimed.
+// board (300 strokes of 200 points, unsaved): a step (a pan, which the
+// document notices from the scroll bar's signal) and what the timer does,
+// the quick copy. Converting and writing run on the worker, awaited untimed.
 void BM_RecoveryCopyOnWindowThread(benchmark::State& state) {
     QTemporaryDir stateFolder;
     qputenv("XDG_STATE_HOME", stateFolder.path().toUtf8());
     velnorit::bench::ShownWindow window;
-    window.form.applyLesson(velnorit::samples::penLesson(300, 200));
+    window.form.document().apply(velnorit::samples::penLesson(300, 200));
+    velnorit::shell::RecoveryWriter& recovery = window.form.document().recovery();
+    velnorit::Integer pan = 0;
     for (auto _ : state) {
-        window.form.boardChanged();
-        window.form.startRecoveryWrite();
+        pan = static_cast<velnorit::Integer>(1 - pan);
+        window.form.controls().hscn->setValue(pan);
+        recovery.startWrite();
         state.PauseTiming();
-        window.form.waitForRecoveryWrite();
+        recovery.waitForWrite();
         state.ResumeTiming();
     }
-    state.counters["ops"] = double(window.form.collectLesson().board.size());
+    state.counters["ops"] = double(window.form.document().collect().board.size());
 }
 BENCHMARK(BM_RecoveryCopyOnWindowThread)->Unit(benchmark::kMillisecond);
 

@@ -1,6 +1,6 @@
 // Saving and opening a lesson: a board of 300 free-hand strokes of 200 points
 // each (a busy lesson), and a board of as many operations as a file may hold.
-#include "view/lesson_file.h"
+#include "lesson/lesson.h"
 
 #include "tests/support/sample_lessons.h"
 
@@ -8,7 +8,7 @@
 
 namespace {
 
-using namespace velnorit::view;
+using namespace velnorit::lesson;
 
 const Lesson& busyLesson() {
     static const Lesson lesson = velnorit::samples::penLesson(300, 200);

@@ -4,15 +4,16 @@
 # before; a header from a layer above (or a sibling) is simply not there, so
 # such an #include fails to compile. The core links no Qt, so Qt's headers are
 # not there either.
-#   core <- view <- tools <- shell;  core <- cli
+#   core <- lesson <- view <- tools <- shell;  core <- cli
 set(VELNORIT_LAYER_core core)
-set(VELNORIT_LAYER_view core view)
-set(VELNORIT_LAYER_tools core view tools)
-set(VELNORIT_LAYER_shell core view tools shell)
+set(VELNORIT_LAYER_lesson core lesson)
+set(VELNORIT_LAYER_view core lesson view)
+set(VELNORIT_LAYER_tools core lesson view tools)
+set(VELNORIT_LAYER_shell core lesson view tools shell)
 set(VELNORIT_LAYER_cli core cli)
 
 set(VELNORIT_LAYER_ROOT ${PROJECT_BINARY_DIR}/layers)
-foreach(layer core view tools shell cli)
+foreach(layer core lesson view tools shell cli)
   set(folder ${VELNORIT_LAYER_ROOT}/${layer})
   # Afresh each configure, so that no link from an older table survives
   # (removing a folder of links removes the links, not what they point to).

@@ -2,8 +2,10 @@
 
 #include "core/number_format.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <utility>
 
 namespace velnorit {
 
@@ -42,11 +44,23 @@ void appendRecordLine(std::string& list, const Record& record) {
 
 void appendImprovementStar(std::string& list) { list += " *"; }
 
-ResultListBuilder::ResultListBuilder() : text_(resultListHeader()) {}
+ResultListBuilder::ResultListBuilder() : text_(resultListHeader()) {
+    lineBreaks_ = static_cast<int>(std::count(text_.begin(), text_.end(), '\n'));
+}
 
-void ResultListBuilder::onRecord(const Record& record, const WindowState&) { appendRecordLine(text_, record); }
+// The line breaks before a record line are those of the text so far and the
+// one or two its own append starts with.
+void ResultListBuilder::onRecord(const Record& record, const WindowState&) {
+    const std::size_t from = text_.size();
+    appendRecordLine(text_, record);
+    lineBreaks_ += static_cast<int>(std::count(text_.begin() + static_cast<std::ptrdiff_t>(from), text_.end(), '\n'));
+    places_.push_back({record.n, record.side, lineBreaks_, text_.size()});
+}
 
-void ResultListBuilder::onAbsoluteImprovement(const Record&, const WindowState&) { appendImprovementStar(text_); }
+void ResultListBuilder::onAbsoluteImprovement(const Record&, const WindowState&) {
+    appendImprovementStar(text_);
+    if (!places_.empty()) places_.back().end = text_.size();
+}
 
 void scanFor(const TargetControls& controls, ScanListener& listener) {
     auto state = std::make_unique<WindowState>(); // two arrays of 10001 entries

@@ -3,7 +3,9 @@
 #include "core/scan.h"
 #include "core/target.h"
 
+#include <cstddef>
 #include <string>
+#include <vector>
 
 namespace velnorit {
 
@@ -32,7 +34,20 @@ void appendRecordLine(std::string& list, const RecordLine& line);
 // Appends the star of an absolute improvement to the last record line.
 void appendImprovementStar(std::string& list);
 
-// Builds the list during a scan, starting from the header.
+// Where a record stands in the list: its denominator and side, the number
+// of its line (0 for the first header line) and the end of its line in the
+// text, star included. What points from a line of the list into the graph
+// reads these, never the text.
+struct RecordPlace {
+    int n = 0;
+    Side side = Side::Lower;
+    int line = 0;
+    std::size_t end = 0;
+    bool operator==(const RecordPlace&) const = default;
+};
+
+// Builds the list during a scan, starting from the header, and keeps the
+// place of every record line in list order.
 class ResultListBuilder : public ScanListener {
 public:
     ResultListBuilder();
@@ -42,9 +57,15 @@ public:
     void onStepEnd(const WindowState&) override {}
 
     const std::string& text() const { return text_; }
+    const std::vector<RecordPlace>& places() const { return places_; }
+    std::vector<RecordPlace> takePlaces() { return std::move(places_); }
 
 protected:
     std::string text_;
+
+private:
+    std::vector<RecordPlace> places_;
+    int lineBreaks_ = 0; // CR LFs in text_ so far
 };
 
 // The scan of a redraw with these controls, run without a window at the

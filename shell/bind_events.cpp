@@ -1,5 +1,8 @@
 // Which handler each event of the window runs; no other event is handled.
+#include "shell/extras_commands.h"
 #include "shell/form1.h"
+#include "shell/lesson_document.h"
+#include "shell/lesson_file_commands.h"
 #include "shell/runtime_error_guard.h"
 
 #include <QEvent>
@@ -58,12 +61,20 @@ private:
 } // namespace
 
 void Form1::bindEvents() {
-    view::GraphView* graph = graphView_.get();
-    tools::PointerTools* tools = pointerTools_.get();
-    tools::UndoHistory* history = undoHistory_.get();
+    bindParameterControls();
+    bindGraph();
+    bindDrawingFrame();
+    bindMenus();
+    bindExtrasMenu();
+    bindDocument();
+}
 
-    for (int index = 0; index < 2; ++index)
-        connect(c_.Option1[index], &QRadioButton::toggled, this, guarded([graph, index](bool selected) {
+// The formula panel and the three scroll bars of the view.
+void Form1::bindParameterControls() {
+    view::GraphView* graph = graphView_.get();
+    for (int index = 0; index < view::kSignOptionCount; ++index)
+        connect(c_.Option1[static_cast<std::size_t>(index)], &QRadioButton::toggled, this,
+                guarded([graph, index](bool selected) {
                     if (selected) graph->Option1_Click(index);
                 }));
     connect(c_.vscWurzel, &view::ValueScrollBar::change, this, guarded([graph] { graph->vscWurzel_Change(); }));
@@ -71,15 +82,19 @@ void Form1::bindEvents() {
     connect(c_.vscNenner, &view::ValueScrollBar::change, this, guarded([graph] { graph->vscNenner_Change(); }));
     connect(c_.vscMaßstab, &view::ValueScrollBar::change, this, guarded([graph] { graph->vscMaßstab_Change(); }));
     connect(c_.vscMassX, &view::ValueScrollBar::change, this, guarded([graph] { graph->vscMassX_Change(); }));
-    connect(c_.hscn, &view::ValueScrollBar::change, this, guarded([this, graph] {
-                graph->hscn_Change();
-                boardChanged(); // a lesson keeps the pan
-            }));
+    connect(c_.hscn, &view::ValueScrollBar::change, this, guarded([graph] { graph->hscn_Change(); }));
     connect(c_.hscn, &view::ValueScrollBar::scroll, this, guarded([graph] { graph->hscn_Scroll(); }));
+    connect(c_.Command1, &QPushButton::clicked, this, guarded([this] { Command1_Click(); }));
+}
 
+// The three mouse handlers of the graph, each press to its release one step
+// of the history, and the controls whose moves hide the readout.
+void Form1::bindGraph() {
+    tools::PointerTools* tools = pointerTools_.get();
+    tools::UndoHistory* history = &document_->history();
     connect(c_.picGraph, &view::DrawingSurface::mouseDown, this,
             guarded([this, tools, history](Qt::MouseButton b, Qt::KeyboardModifiers s, float x, float y) {
-                history->beginToolStep(c_.cmdTool[static_cast<std::size_t>(windowChoices().tool)]->text());
+                history->beginToolStep(c_.cmdTool[static_cast<std::size_t>(windowChoicesOf(c_).tool)]->text());
                 tools->picGraph_MouseDown(b, s, x, y);
             }));
     connect(c_.picGraph, &view::DrawingSurface::mouseMove, this,
@@ -87,33 +102,10 @@ void Form1::bindEvents() {
                 tools->picGraph_MouseMove(b, s, x, y);
             }));
     connect(c_.picGraph, &view::DrawingSurface::mouseUp, this,
-            guarded([this, tools, history](Qt::MouseButton b, Qt::KeyboardModifiers s, float x, float y) {
+            guarded([tools, history](Qt::MouseButton b, Qt::KeyboardModifiers s, float x, float y) {
                 tools->picGraph_MouseUp(b, s, x, y);
                 history->endToolStep();
-                boardChanged();
             }));
-    for (int index = 0; index < 4; ++index)
-        connect(c_.Option2[index], &QRadioButton::toggled, this, guarded([this, tools, index](bool selected) {
-                    if (!selected) return;
-                    tools->Option2_Click(index);
-                    showChoicesInMenu();
-                    boardChanged();
-                }));
-    for (int index = 0; index < 5; ++index)
-        connect(c_.Picture2[index], &view::DrawingSurface::clicked, this,
-                guarded([this, tools, index] {
-                    tools->Picture2_Click(index);
-                    showChoicesInMenu();
-                    boardChanged();
-                }));
-    connect(c_.Text3, &QLineEdit::textChanged, this, guarded([this, tools] {
-        tools->Text3_Change();
-        boardChanged();
-    }));
-
-    recoveryTimer_.setSingleShot(true);
-    recoveryTimer_.setInterval(kRecoveryDelayMs);
-    connect(&recoveryTimer_, &QTimer::timeout, this, guarded([this] { startRecoveryWrite(); }));
 
     auto* hider = new ReadoutHider(*tools, this);
     for (QWidget* widget : {c_.clientArea, static_cast<QWidget*>(c_.Frame1), static_cast<QWidget*>(c_.Frame2),
@@ -121,8 +113,28 @@ void Form1::bindEvents() {
                             static_cast<QWidget*>(c_.picLegende), static_cast<QWidget*>(c_.Picture1),
                             static_cast<QWidget*>(c_.Text5), c_.Text5->viewport()})
         hider->watch(widget);
+}
 
-    connect(c_.Command1, &QPushButton::clicked, this, guarded([this] { Command1_Click(); }));
+// The frame "Zeichnen": tools, colour boxes, marker text. The menu's check
+// marks follow the tool and the pen colour, however they were chosen.
+void Form1::bindDrawingFrame() {
+    tools::PointerTools* tools = pointerTools_.get();
+    for (int index = 0; index < view::kToolCount; ++index)
+        connect(c_.Option2[static_cast<std::size_t>(index)], &QRadioButton::toggled, this,
+                guarded([this, tools, index](bool selected) {
+                    if (!selected) return;
+                    tools->Option2_Click(index);
+                    showChoicesInMenu();
+                }));
+    for (std::size_t index = 0; index < c_.Picture2.size(); ++index)
+        connect(c_.Picture2[index], &view::DrawingSurface::clicked, this,
+                guarded([tools, index] { tools->Picture2_Click(static_cast<int>(index)); }));
+    connect(c_.Picture2[view::kPenColourBox], &view::DrawingSurface::backColorChanged, this,
+            [this] { showChoicesInMenu(); });
+    connect(c_.Text3, &QLineEdit::textChanged, this, guarded([tools] { tools->Text3_Change(); }));
+}
+
+void Form1::bindMenus() {
     connect(c_.cmdEnde, &QAction::triggered, this, guarded([this] { cmdEnde_Click(); }));
     connect(c_.cmdAlles, &QAction::triggered, this, guarded([this] { cmdAlles_Click(); }));
     connect(c_.cmdZeichnen, &QAction::triggered, this, guarded([this] { cmdZeichnen_Click(); }));
@@ -130,20 +142,25 @@ void Form1::bindEvents() {
     connect(c_.cmdEinblenden, &QAction::triggered, this, guarded([this] { cmdEinblenden_Click(); }));
     connect(c_.cmdAusblenden, &QAction::triggered, this, guarded([this] { cmdAusblenden_Click(); }));
     connect(c_.cmdProgramm, &QAction::triggered, this, guarded([this] { cmdProgramm_Click(); }));
-    connect(c_.cmdKettenbruch, &QAction::triggered, this, guarded([this] { cmdKettenbruch_Click(); }));
+}
 
-    connect(c_.cmdUndo, &QAction::triggered, this, guarded([this] { cmdUndo_Click(); }));
-    connect(c_.cmdRedo, &QAction::triggered, this, guarded([this] { cmdRedo_Click(); }));
-    connect(c_.cmdOpenLesson, &QAction::triggered, this, guarded([this] { cmdOpenLesson_Click(); }));
-    connect(c_.cmdSaveLesson, &QAction::triggered, this, guarded([this] { cmdSaveLesson_Click(); }));
-    connect(c_.cmdSaveLessonAs, &QAction::triggered, this, guarded([this] { cmdSaveLessonAs_Click(); }));
-    connect(c_.cmdExport, &QAction::triggered, this, guarded([this] { cmdExport_Click(); }));
-    connect(c_.cmdSaveList, &QAction::triggered, this, guarded([this] { cmdSaveList_Click(); }));
-    connect(c_.cmdPrint, &QAction::triggered, this, guarded([this] { cmdPrint_Click(); }));
-    for (int index = 0; index < 4; ++index) {
-        connect(c_.cmdTool[index], &QAction::triggered, this, guarded([this, index] { cmdTool_Click(index); }));
-        connect(c_.cmdColour[index], &QAction::triggered, this, guarded([this, index] { cmdColour_Click(index); }));
-    }
+void Form1::bindExtrasMenu() {
+    ExtrasCommands* extras = extras_.get();
+    LessonFileCommands* files = lessonFiles_.get();
+    connect(c_.cmdUndo, &QAction::triggered, this, guarded([extras] { extras->undo(); }));
+    connect(c_.cmdRedo, &QAction::triggered, this, guarded([extras] { extras->redo(); }));
+    connect(c_.cmdOpenLesson, &QAction::triggered, this, guarded([files] { files->open(); }));
+    connect(c_.cmdSaveLesson, &QAction::triggered, this, guarded([files] { files->save(); }));
+    connect(c_.cmdSaveLessonAs, &QAction::triggered, this, guarded([files] { files->saveAs(); }));
+    connect(c_.cmdExport, &QAction::triggered, this, guarded([extras] { extras->exportPicture(); }));
+    connect(c_.cmdSaveList, &QAction::triggered, this, guarded([extras] { extras->saveList(); }));
+    connect(c_.cmdPrint, &QAction::triggered, this, guarded([extras] { extras->print(); }));
+    for (std::size_t index = 0; index < c_.cmdTool.size(); ++index)
+        connect(c_.cmdTool[index], &QAction::triggered, this, guarded([extras, index] { extras->chooseTool(index); }));
+    for (std::size_t index = 0; index < c_.cmdColour.size(); ++index)
+        connect(c_.cmdColour[index], &QAction::triggered, this,
+                guarded([extras, index] { extras->chooseColour(index); }));
+    connect(c_.cmdKettenbruch, &QAction::triggered, this, guarded([extras] { extras->showContinuedFraction(); }));
 
     // The keys of "Extras" reach the window from every control but the
     // marker text box, where typing stays typing: the other text boxes would
@@ -153,6 +170,14 @@ void Form1::bindEvents() {
                                                    c_.txtAbs,    c_.txtNenner, c_.Text1[0],  c_.Text1[1],
                                                    c_.Text1[2],  c_.Text1[3]};
     for (QWidget* box : boxes) box->installEventFilter(passage);
+}
+
+// The title shows the lesson's file and whether the window differs from it.
+void Form1::bindDocument() {
+    connect(document_.get(), &LessonDocument::modifiedChanged, this, [this] { updateTitle(); });
+    connect(document_.get(), &LessonDocument::pathChanged, this, [this] { updateTitle(); });
+    connect(document_.get(), &LessonDocument::recoveryCopyFailed, this,
+            [this](const QString& reason) { showRecoveryFailure(reason); });
 }
 
 } // namespace velnorit::shell

@@ -10,7 +10,6 @@
 #include "shell/twips.h"
 #include "shell/window_icon.h"
 
-#include <QActionGroup>
 #include <QMenuBar>
 #include <QScrollArea>
 
@@ -65,6 +64,18 @@ SurfaceLine* lineInTwips(DrawingSurface* surface, double x1, double y1, double x
 } // namespace
 
 void Form1::createControls() {
+    createClientArea();
+    createPanelChildren();
+    createYAxisFrame();
+    createXAxisFrame();
+    createDrawingFrame();
+    createFormulaPanel();
+    createGraphChildren();
+    createMenus();
+    new FocusMark(this);
+}
+
+void Form1::createClientArea() {
     setWindowTitle(QStringLiteral("Rationale Velnorit[*]"));
     setWindowIcon(programIcon());
     // The client area scrolls only on screens too small for the arrangement.
@@ -83,14 +94,19 @@ void Form1::createControls() {
     placeInTwips(container, 90, 135, 9375, 9195);
     container->scale(0, 0, 93.15f, 75.149315f);
     c_.picContainer = container;
+}
 
-    // picContainer, back to front.
+// picContainer, back to front.
+void Form1::createPanelChildren() {
+    DrawingSurface* container = c_.picContainer;
     c_.picGraph = picture(container, rgb(228, 228, 228));
     c_.picGraph->setFont(timesNewRoman(9.75));
     c_.picGraph->setFontSize(9.75f);
     placeInTwips(c_.picGraph, 2745, 1575, 8955, 4935);
     c_.picGraph->scale(0, 0, 9.255001f, 1.0f);
     c_.picGraph->setMousePointer(kSquarePointer);
+    // A click or Tab gives the graph the keyboard, for its keyboard cursor.
+    c_.picGraph->setFocusPolicy(Qt::StrongFocus);
 
     c_.picLegende = picture(container, rgb(192, 192, 192));
     c_.picLegende->setFont(timesNewRoman(9.75));
@@ -116,7 +132,7 @@ void Form1::createControls() {
     setColours(c_.Text2, colour(224, 224, 224));
     placeInTwips(c_.Text2, 1035, 585, 1320, 240);
 
-    c_.hscn = new ValueScrollBar(kHscnBar, container);
+    c_.hscn = new ValueScrollBar(lesson::kHscnBar, container);
     placeInTwips(c_.hscn, 45, 8640, 7335, 375);
 
     c_.Frame1 = frame(QStringLiteral("x-Achse"), container);
@@ -124,24 +140,30 @@ void Form1::createControls() {
 
     c_.Frame3 = frame(QStringLiteral("Zeichnen"), container);
     placeInTwips(c_.Frame3, 270, 4905, 3570, 2985);
+}
 
-    // Frame2 "y-Achse ", back to front.
-    c_.vscMaßstab = new ValueScrollBar(kMaßstabBar, c_.Frame2);
+// Frame2 "y-Achse ", back to front.
+void Form1::createYAxisFrame() {
+    c_.vscMaßstab = new ValueScrollBar(lesson::kMaßstabBar, c_.Frame2);
     placeInTwips(c_.vscMaßstab, 945, 540, 375, 705);
     c_.Text1[2] = labelBox(c_.Frame2, colour(224, 224, 224), timesNewRoman(8.25));
     placeInTwips(c_.Text1[2], 135, 1260, 1185, 285);
     c_.Text1[0] = labelBox(c_.Frame2, colour(224, 224, 224), timesNewRoman(8.25));
     placeInTwips(c_.Text1[0], 180, 315, 1140, 285);
+}
 
-    // Frame1 "x-Achse", back to front.
+// Frame1 "x-Achse", back to front.
+void Form1::createXAxisFrame() {
     c_.Text1[1] = labelBox(c_.Frame1, colour(224, 224, 224), timesNewRoman(8.25));
     placeInTwips(c_.Text1[1], 135, 1260, 1140, 285);
     c_.Text1[3] = labelBox(c_.Frame1, colour(224, 224, 224), timesNewRoman(8.25));
     placeInTwips(c_.Text1[3], 135, 315, 1140, 285);
-    c_.vscMassX = new ValueScrollBar(kMassXBar, c_.Frame1);
+    c_.vscMassX = new ValueScrollBar(lesson::kMassXBar, c_.Frame1);
     placeInTwips(c_.vscMassX, 900, 585, 375, 690);
+}
 
-    // Frame3 "Zeichnen", back to front.
+// Frame3 "Zeichnen", back to front.
+void Form1::createDrawingFrame() {
     const QColor grey = colour(192, 192, 192);
     c_.Option2[0] = option(QStringLiteral("Steigung"), c_.Frame3, grey, 9.75);
     placeInTwips(c_.Option2[0], 180, 225, 1140, 375);
@@ -157,11 +179,11 @@ void Form1::createControls() {
     setColours(c_.Text3, colour(228, 228, 228));
     placeInTwips(c_.Text3, 450, 810, 735, 285);
     struct Swatch {
-        int index;
+        std::size_t index;
         RgbValue back;
         int left, top, width, height;
     };
-    const Swatch swatches[] = {{4, rgb(0, 0, 255), 225, 1395, 240, 465},
+    const Swatch swatches[] = {{kPenColourBox, rgb(0, 0, 255), 225, 1395, 240, 465},
                                {0, rgb(0, 0, 0), 720, 1395, 240, 240},
                                {1, rgb(0, 0, 255), 945, 1620, 240, 240},
                                {2, rgb(255, 255, 0), 945, 1395, 240, 240},
@@ -170,28 +192,30 @@ void Form1::createControls() {
         DrawingSurface* box = picture(c_.Frame3, s.back);
         box->setForeColor(fromQColor(windowTextColour()));
         placeInTwips(box, s.left, s.top, s.width, s.height);
-        if (s.index != 4) box->setToolTip(kColourTip);
-        c_.Picture2[static_cast<std::size_t>(s.index)] = box;
+        if (s.index != kPenColourBox) box->setToolTip(kColourTip);
+        c_.Picture2[s.index] = box;
     }
+}
 
-    // Picture1, the formula panel, back to front; its lines lie behind all.
+// Picture1, the formula panel, back to front; its lines lie behind all.
+void Form1::createFormulaPanel() {
     const QColor lineBlue = colour(0, 0, 192);
     c_.Line3 = lineInTwips(c_.Picture1, 480, 405, 600, 885, lineBlue, 2);
     c_.Line2 = lineInTwips(c_.Picture1, 600, 885, 720, 225, lineBlue, 2);
     c_.Line1 = lineInTwips(c_.Picture1, 720, 225, 1755, 225, lineBlue, 2);
     c_.Line4 = lineInTwips(c_.Picture1, 360, 960, 3330, 960, lineBlue, 2);
     const QColor paramBack = colour(255, 255, 192);
-    c_.vscNenner = new ValueScrollBar(kNennerBar, c_.Picture1);
+    c_.vscNenner = new ValueScrollBar(lesson::kNennerBar, c_.Picture1);
     placeInTwips(c_.vscNenner, 2190, 1095, 375, 420);
     c_.txtNenner = labelBox(c_.Picture1, paramBack, timesNewRoman(14.25, true));
     placeInTwips(c_.txtNenner, 1680, 1095, 525, 450);
-    c_.vscAbs = new ValueScrollBar(kAbsBar, c_.Picture1);
+    c_.vscAbs = new ValueScrollBar(lesson::kAbsBar, c_.Picture1);
     placeInTwips(c_.vscAbs, 2880, 405, 375, 420);
     c_.txtAbs = labelBox(c_.Picture1, paramBack, timesNewRoman(14.25, true));
     placeInTwips(c_.txtAbs, 2385, 435, 525, 405);
     c_.txtWurzel = labelBox(c_.Picture1, paramBack, timesNewRoman(14.25, true));
     placeInTwips(c_.txtWurzel, 810, 405, 525, 450);
-    c_.vscWurzel = new ValueScrollBar(kWurzelBar, c_.Picture1);
+    c_.vscWurzel = new ValueScrollBar(lesson::kWurzelBar, c_.Picture1);
     placeInTwips(c_.vscWurzel, 1305, 405, 375, 420);
     c_.Option1[0] = option(QStringLiteral("+"), c_.Picture1, colour(240, 240, 240), 9.75);
     placeInTwips(c_.Option1[0], 1770, 450, 615, 255);
@@ -200,9 +224,11 @@ void Form1::createControls() {
     placeInTwips(c_.Option1[1], 1770, 690, 615, 255);
     c_.Command1 = new QPushButton(QStringLiteral("Graphik"), c_.Picture1);
     placeInTwips(c_.Command1, 2760, 1380, 975, 435);
+}
 
-    // picGraph's own: the rubber band and the eraser square lie above its
-    // drawing, the readout field above both.
+// picGraph's own: the rubber band and the eraser square lie above its
+// drawing, the readout field above both.
+void Form1::createGraphChildren() {
     c_.Line5 = lineInTwips(c_.picGraph, 675, 675, 2700, 1080, colour(0, 0, 192), 1);
     const QPointF shapeCorner = twipsToUnits(c_.picGraph, 3510, 675);
     c_.Shape1 = c_.picGraph->addRectangle(single(shapeCorner.x()), single(shapeCorner.y()), single(375 / twipsPerPixel()),
@@ -219,96 +245,7 @@ void Form1::createControls() {
     // opaque, and a box that is not opaque is moved by plain repainting.
     c_.Text6->setAutoFillBackground(false);
     placeInTwips(c_.Text6, 2700, 2250, 2550, 1590);
-
-    // The menu bar, left to right.
-    QMenuBar* bar = menuBar();
-    c_.cmdEnde = bar->addAction(QStringLiteral("Programm beenden"));
-    QMenu* clean = bar->addMenu(QStringLiteral("Tafel wischen"));
-    c_.cmdAlles = clean->addAction(QStringLiteral("Alles"));
-    c_.cmdZeichnen = clean->addAction(QStringLiteral("Zeichnen"));
-    c_.cmdInfo = bar->addAction(QStringLiteral("Information"));
-    QMenu* list = bar->addMenu(QStringLiteral("Liste ein/ausblenden"));
-    c_.cmdEinblenden = list->addAction(QStringLiteral("einblenden"));
-    c_.cmdAusblenden = list->addAction(QStringLiteral("ausblenden"));
-    c_.cmdProgramm = bar->addAction(QStringLiteral("Zum Programm"));
-
-    // The program's own additions, each with its keys.
-    QMenu* extras = bar->addMenu(QStringLiteral("Extras"));
-    c_.Extras = extras;
-    const auto entry = [extras](const QString& caption, const QList<QKeySequence>& keys) {
-        QAction* action = extras->addAction(caption);
-        action->setShortcuts(keys);
-        return action;
-    };
-    // "Rückgängig" and "Wiederholen" come first, from the history
-    // (createUndoEntries).
-    extras->addSeparator();
-    c_.cmdOpenLesson = entry(QStringLiteral("Tafelbild öffnen …"), {QKeySequence(QKeySequence::Open)});
-    c_.cmdSaveLesson = entry(QStringLiteral("Tafelbild speichern"), {QKeySequence(QKeySequence::Save)});
-    c_.cmdSaveLessonAs = entry(QStringLiteral("Tafelbild speichern unter …"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
-    c_.cmdExport = entry(QStringLiteral("Bild exportieren …"), {QKeySequence(Qt::CTRL | Qt::Key_E)});
-    c_.cmdSaveList = entry(QStringLiteral("Liste speichern …"), {});
-    c_.cmdPrint = entry(QStringLiteral("Drucken …"), {QKeySequence(QKeySequence::Print)});
-    extras->addSeparator();
-    c_.cmdTool[0] = entry(QStringLiteral("Steigung"), {QKeySequence(Qt::Key_F5)});
-    c_.cmdTool[1] = entry(QStringLiteral("Freihand"), {QKeySequence(Qt::Key_F6)});
-    c_.cmdTool[2] = entry(QStringLiteral("Stempel"), {QKeySequence(Qt::Key_F7)});
-    c_.cmdTool[3] = entry(QStringLiteral("Radierer"), {QKeySequence(Qt::Key_F8)});
-    extras->addSeparator();
-    c_.cmdColour[0] = entry(QStringLiteral("Farbe Schwarz"), {QKeySequence(Qt::CTRL | Qt::Key_1)});
-    c_.cmdColour[2] = entry(QStringLiteral("Farbe Gelb"), {QKeySequence(Qt::CTRL | Qt::Key_2)});
-    c_.cmdColour[3] = entry(QStringLiteral("Farbe Rot"), {QKeySequence(Qt::CTRL | Qt::Key_3)});
-    c_.cmdColour[1] = entry(QStringLiteral("Farbe Blau"), {QKeySequence(Qt::CTRL | Qt::Key_4)});
-    // The tool and the colour in use stand checked, whichever way they were chosen.
-    for (const auto& entries : {c_.cmdTool, c_.cmdColour}) {
-        auto* group = new QActionGroup(extras);
-        for (QAction* action : entries) {
-            action->setCheckable(true);
-            group->addAction(action);
-        }
-    }
-    extras->addSeparator();
-    c_.cmdKettenbruch = extras->addAction(QStringLiteral("Kettenbruch …"));
-    extras->addSeparator();
-    c_.cmdHandbuch = entry(QStringLiteral("Handbuch"), {QKeySequence(Qt::Key_F1)});
-
-    new FocusMark(this);
 }
-
-namespace {
-
-// The stack's entry, named "Rückgängig: Freihand" and the like, or only
-// by its caption when there is nothing to take back. Triggering it goes
-// through the history, which first ends a stroke still drawn.
-QAction* historyEntry(QAction* action, const QString& caption, void (QUndoStack::*textChanged)(const QString&),
-                      QUndoStack& stack, const QString& step, const QList<QKeySequence>& keys) {
-    QObject::disconnect(action, &QAction::triggered, &stack, nullptr);
-    const auto name = [action, caption](const QString& text) {
-        action->setText(text.isEmpty() ? caption : caption + QStringLiteral(": ") + text);
-    };
-    name(step);
-    QObject::connect(&stack, textChanged, action, name);
-    action->setShortcuts(keys);
-    return action;
-}
-
-} // namespace
-
-void Form1::createUndoEntries() {
-    QUndoStack& stack = undoHistory_->stack();
-    QAction* first = c_.Extras->actions().value(0);
-    c_.cmdUndo = historyEntry(stack.createUndoAction(c_.Extras), QStringLiteral("Rückgängig"),
-                              &QUndoStack::undoTextChanged, stack, stack.undoText(), QKeySequence::keyBindings(QKeySequence::Undo));
-    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
-    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y))) redoKeys.append(QKeySequence(Qt::CTRL | Qt::Key_Y));
-    c_.cmdRedo = historyEntry(stack.createRedoAction(c_.Extras), QStringLiteral("Wiederholen"),
-                              &QUndoStack::redoTextChanged, stack, stack.redoText(), redoKeys);
-    c_.Extras->insertActions(first, {c_.cmdUndo, c_.cmdRedo});
-}
-
-} // namespace velnorit::shell
-
-namespace velnorit::shell {
 
 // The focus order, first to last. Controls that take no focus (frames and
 // picture areas) are passed over: Qt ignores a tab order step that names one.
@@ -318,7 +255,7 @@ void Form1::applyTabOrder() {
         c_.txtNenner,    c_.vscAbs,    c_.txtAbs,     c_.txtWurzel,  c_.vscWurzel,  c_.Option1[0], c_.Option1[1],
         c_.Text5,        c_.Frame2,    c_.vscMaßstab, c_.Text1[2],   c_.Text1[0],   c_.Text2,      c_.Frame1,
         c_.Text1[1],     c_.Text1[3],  c_.vscMassX,   c_.Frame3,     c_.Option2[0], c_.Option2[1], c_.Option2[2],
-        c_.Option2[3],   c_.Text3,     c_.Picture2[4], c_.Picture2[0], c_.Picture2[1], c_.Picture2[2], c_.Picture2[3],
+        c_.Option2[3],   c_.Text3,     c_.Picture2[kPenColourBox], c_.Picture2[0], c_.Picture2[1], c_.Picture2[2], c_.Picture2[3],
         c_.Command1};
     QList<QWidget*> stops;
     for (QWidget* control : order)

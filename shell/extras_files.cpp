@@ -1,6 +1,6 @@
 // "Bild exportieren …" and "Drucken …" of the menu "Extras".
+#include "shell/extras_commands.h"
 #include "shell/file_dialogs.h"
-#include "shell/form1.h"
 #include "shell/picture_files.h"
 #include "view/graph_picture.h"
 
@@ -29,27 +29,26 @@ QString pictureFolder() {
 
 } // namespace
 
-void Form1::cmdExport_Click() {
+void ExtrasCommands::exportPicture() {
     const QString proposed =
-        QDir(pictureFolder()).filePath(view::pictureBaseName(graphView_->drawnSettings()) + QStringLiteral(".png"));
-    const std::optional<SaveTarget> target = askSaveTarget(this, kExportTitle, proposed, kPictureKinds);
+        QDir(pictureFolder()).filePath(view::pictureBaseName(graph_.drawnSettings()) + QStringLiteral(".png"));
+    const std::optional<SaveTarget> target = askSaveTarget(window_, kExportTitle, proposed, kPictureKinds);
     if (target) savePictureTo(target->path, static_cast<PictureFormat>(target->kind));
 }
 
-bool Form1::savePictureTo(const QString& path) { return savePictureTo(path, pictureFormatOf(path)); }
+bool ExtrasCommands::savePictureTo(const QString& path) { return savePictureTo(path, pictureFormatOf(path)); }
 
-bool Form1::savePictureTo(const QString& path, PictureFormat format) {
-    const QString reason = writePictureFile(path, format, graphView_->controls(),
-                                            view::worksheetTitle(graphView_->drawnSettings()));
+bool ExtrasCommands::savePictureTo(const QString& path, PictureFormat format) {
+    const QString reason = writePictureFile(path, format, c_, view::worksheetTitle(graph_.drawnSettings()));
     if (reason.isEmpty()) return true;
-    showSaveFailure(this, kExportTitle, QStringLiteral("Das Bild"), path, reason);
+    showSaveFailure(window_, kExportTitle, QStringLiteral("Das Bild"), path, reason);
     return false;
 }
 
-void Form1::cmdPrint_Click() {
+void ExtrasCommands::print() {
     QPrinter printer(QPrinter::ScreenResolution);
     prepareWorksheetPrinter(printer);
-    QPrintDialog dialog(&printer, this);
+    QPrintDialog dialog(&printer, window_);
     dialog.setWindowTitle(QStringLiteral("Drucken"));
     if (dialog.exec() != QDialog::Accepted) return;
     printTo(printer);
@@ -57,9 +56,9 @@ void Form1::cmdPrint_Click() {
 
 // Printing to a file writes the worksheet like every other file: whole or
 // not at all.
-bool Form1::printTo(QPrinter& printer) {
-    const view::FormControls& controls = graphView_->controls();
-    const QString title = view::worksheetTitle(graphView_->drawnSettings());
+bool ExtrasCommands::printTo(QPrinter& printer) {
+    const view::FormControls& controls = c_;
+    const QString title = view::worksheetTitle(graph_.drawnSettings());
     const QString file = printer.outputFileName();
     if (printer.outputFormat() != QPrinter::PdfFormat || file.isEmpty()) {
         printWorksheet(printer, controls, title);
@@ -67,7 +66,7 @@ bool Form1::printTo(QPrinter& printer) {
     }
     const QString reason = writeWorksheetFile(file, printer.pageLayout(), controls, title);
     if (reason.isEmpty()) return true;
-    showSaveFailure(this, QStringLiteral("Drucken"), QStringLiteral("Das Arbeitsblatt"), file, reason);
+    showSaveFailure(window_, QStringLiteral("Drucken"), QStringLiteral("Das Arbeitsblatt"), file, reason);
     return false;
 }
 

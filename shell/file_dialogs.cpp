@@ -2,12 +2,10 @@
 
 #include <QDir>
 #include <algorithm>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QSettings>
 
 namespace velnorit::shell {
@@ -75,18 +73,6 @@ int kindOf(const QString& path, const QList<FileKind>& kinds, int chosen) {
     return chosen;
 }
 
-QString writeInPlace(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return file.errorString();
-    if (file.write(bytes) != bytes.size() || !file.flush()) return file.errorString();
-    file.close();
-    return file.error() == QFileDevice::NoError ? QString() : file.errorString();
-}
-
-QString orUnknown(const QString& reason) {
-    return reason.isEmpty() ? QStringLiteral("Die Datei ließ sich nicht schreiben.") : reason;
-}
-
 } // namespace
 
 // Qt's file dialog saves its history, when it closes, through
@@ -125,21 +111,6 @@ std::optional<QString> askOpenPath(QWidget* parent, const QString& title, const 
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return chosenPath(dialog);
-}
-
-QString writeFileSafely(const QString& path, const QByteArray& bytes) {
-    // A device cannot be replaced by a renamed file, nor should it be.
-    if (isSpecialFile(QFileInfo(path))) return writeInPlace(path, bytes);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return orUnknown(file.errorString());
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return orUnknown(reason);
-    }
-    // A failed commit leaves an earlier file of that name as it was.
-    if (!file.commit()) return orUnknown(file.errorString());
-    return {};
 }
 
 void showSaveFailure(QWidget* parent, const QString& title, const QString& what, const QString& path,

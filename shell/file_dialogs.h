@@ -31,10 +31,6 @@ std::optional<SaveTarget> askSaveTarget(QWidget* parent, const QString& title, c
 std::optional<QString> askOpenPath(QWidget* parent, const QString& title, const QList<FileKind>& kinds,
                                    const QString& startFolder = {});
 
-// Writes the bytes through QSaveFile; an empty string on success, else the German reason.
-// A device or other existing file that is not a regular file is written in place, never replaced.
-QString writeFileSafely(const QString& path, const QByteArray& bytes);
-
 // The German warning box for a failed save: "<what> konnte nicht gespeichert werden.\n\nDatei: <path>\nGrund: <reason>".
 void showSaveFailure(QWidget* parent, const QString& title, const QString& what, const QString& path,
                      const QString& reason);

@@ -1,19 +1,26 @@
 #include "shell/form1.h"
 
-#include "shell/continued_fraction_window.h"
 #include "shell/control_descriptions.h"
+#include "shell/extras_commands.h"
 #include "shell/graph_narration.h"
 #include "shell/handbook_window.h"
+#include "shell/lesson_document.h"
+#include "shell/lesson_file_commands.h"
 #include "shell/messages.h"
+#include "shell/teaching_aids.h"
 #include "view/accessible_controls.h"
 #include "view/regional_numbers.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace velnorit::shell {
 
 namespace {
+
+const QString kProgramName = QStringLiteral("Rationale Velnorit");
 
 void showInformation(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
@@ -30,27 +37,23 @@ Form1::Form1() : state_(std::make_unique<WindowState>()) {
     applyTabOrder();
     graphView_ = std::make_unique<view::GraphView>(*state_, c_);
     pointerTools_ = std::make_unique<tools::PointerTools>(*state_, c_);
-    undoHistory_ = std::make_unique<tools::UndoHistory>(*graphView_, *c_.picGraph);
+    document_ = std::make_unique<LessonDocument>(*graphView_, *pointerTools_, c_);
+    lessonFiles_ = std::make_unique<LessonFileCommands>(*document_, this);
+    extras_ = std::make_unique<ExtrasCommands>(this, c_, *graphView_, *pointerTools_, *document_);
     createUndoEntries();
-    new GraphNarration(*graphView_, c_, undoHistory_.get(), this); // owned by the window
+    new GraphNarration(*graphView_, c_, &document_->history(), this); // owned by the window
     new HandbookCommand(c_.cmdHandbuch, this);
-    recovery_ = std::make_unique<RecoveryCopies>(RecoveryCopies::defaultFolder());
     bindEvents();
-    // The title's change mark: set while the window differs from the lesson
-    // last opened or saved (or from the start).
-    connect(&undoHistory_->stack(), &QUndoStack::cleanChanged, this,
-            [this](bool clean) { setWindowModified(!clean); });
+    teachingAids_ = std::make_unique<TeachingAids>(*state_, c_, *graphView_, *pointerTools_,
+                                                   [this] { Command1_Click(); }, this);
 }
 
-// An end with nothing unsaved leaves no copy; one with unsaved changes
-// leaves the newest, so that the next start offers it.
+// The document goes first: its end may write the recovery copy, which
+// reads the controls.
 Form1::~Form1() {
-    try {
-        waitForRecoveryWrite();
-        if (recoveryTimer_.isActive() || !hasUnsavedChanges()) keepRecoveryCopy();
-    } catch (...) {
-        // The copy written last stays.
-    }
+    extras_.reset();
+    lessonFiles_.reset();
+    document_.reset();
 }
 
 void Form1::Form_Load() {
@@ -66,9 +69,8 @@ void Form1::Form_Load() {
     state_->markText = c_.Text3->text().toStdString();
     c_.Picture2[3]->setBackColor(view::rgb(235, 0, 0));
     graphView_->redraw();
-    undoHistory_->start();
+    document_->start();
     showChoicesInMenu();
-    savedLesson_ = std::make_shared<const view::Lesson>(collectLesson());
 }
 
 // Ends at once, without asking; nothing is saved.
@@ -77,67 +79,54 @@ void Form1::cmdEnde_Click() { QCoreApplication::exit(0); }
 // Wipes the whole graph, plot and blackboard alike; the window state, the
 // scales, the legend and the list stay.
 void Form1::cmdAlles_Click() {
-    undoHistory_->recordWipe();
+    document_->history().recordWipe();
     c_.picGraph->cls();
-    boardChanged();
 }
 
 // Draws anew and so wipes the blackboard: a step that undo takes back, as a
 // teacher who wiped too early expects.
-void Form1::cmdZeichnen_Click() {
-    graphView_->redraw();
-    boardChanged();
-}
+void Form1::cmdZeichnen_Click() { graphView_->redraw(); }
 
-void Form1::Command1_Click() {
-    graphView_->redraw();
-    boardChanged();
-}
+void Form1::Command1_Click() { graphView_->redraw(); }
 
-void Form1::cmdEinblenden_Click() {
-    c_.Text5->setVisible(true);
-    boardChanged();
-}
+void Form1::cmdEinblenden_Click() { c_.Text5->setVisible(true); }
 
-void Form1::cmdAusblenden_Click() {
-    c_.Text5->setVisible(false);
-    boardChanged();
-}
+void Form1::cmdAusblenden_Click() { c_.Text5->setVisible(false); }
 
 void Form1::cmdInfo_Click() { showInformation(this, authorMessageTitle(), authorMessageText()); }
 
 void Form1::cmdProgramm_Click() { showInformation(this, descriptionMessageTitle(), descriptionMessageText()); }
 
-void Form1::cmdUndo_Click() {
-    undoHistory_->undo();
-    boardChanged();
-}
-
-void Form1::cmdRedo_Click() {
-    undoHistory_->redo();
-    boardChanged();
-}
-
-// The same option a click would select, so that the frame shows the choice.
-void Form1::cmdTool_Click(int index) { c_.Option2[static_cast<std::size_t>(index)]->click(); }
-
-void Form1::cmdColour_Click(int index) {
-    pointerTools_->Picture2_Click(index);
-    showChoicesInMenu();
-    boardChanged();
-}
-
+// The tool and the colour in use stand checked in "Extras", whichever way
+// they were chosen.
 void Form1::showChoicesInMenu() {
-    const WindowChoices choices = windowChoices();
+    const WindowChoices choices = windowChoicesOf(c_);
     c_.cmdTool[static_cast<std::size_t>(choices.tool)]->setChecked(true);
     c_.cmdColour[static_cast<std::size_t>(choices.colour)]->setChecked(true);
 }
 
-// The continued fraction of the target that the pointer readout uses too:
-// the one of the last computeTarget, which need not be the one of the graph.
-void Form1::cmdKettenbruch_Click() {
-    if (!continuedFractionWindow_) continuedFractionWindow_ = new ContinuedFractionWindow(this);
-    continuedFractionWindow_->showTarget(graphView_->targetParameters());
+// The program's name stays first, so that the window is found by it; the
+// file's name and a mark for unsaved changes follow.
+void Form1::updateTitle() {
+    const QString& path = document_->path();
+    if (path.isEmpty()) setWindowTitle(kProgramName + QStringLiteral("[*]"));
+    else setWindowTitle(kProgramName + QStringLiteral(" \u2013 ") + QFileInfo(path).fileName() + QStringLiteral("[*]"));
+    setWindowModified(document_->isModified());
+}
+
+// Not modal: the lesson goes on, and the next step tries again. Shown once
+// until a copy has been written again.
+void Form1::showRecoveryFailure(const QString& reason) {
+    auto* box = new QMessageBox(
+        QMessageBox::Warning, QStringLiteral("Sicherungskopie"),
+        QStringLiteral("Die Sicherungskopie des Tafelbilds konnte nicht geschrieben werden.\n\nOrdner: %1\nGrund: %2\n\n"
+                       "Bis das wieder gelingt, ginge bei einem Absturz verloren, was seit dem letzten Speichern "
+                       "an der Tafel geschah. „Tafelbild speichern“ sichert es in eine Datei.")
+            .arg(QDir::toNativeSeparators(document_->recovery().copies().folder()), reason),
+        QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
 }
 
 } // namespace velnorit::shell

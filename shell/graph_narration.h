@@ -2,7 +2,7 @@
 
 #include "view/form_controls.h"
 #include "view/graph_view.h"
-#include "view/view_settings.h"
+#include "lesson/view_settings.h"
 
 #include <QObject>
 #include <QString>

@@ -2,8 +2,9 @@
 // table for a spreadsheet (CSV) or as the text of the list box.
 #include "core/far_records.h"
 #include "core/record_table.h"
+#include "shell/extras_commands.h"
 #include "shell/file_dialogs.h"
-#include "shell/form1.h"
+#include "shell/safe_writer.h"
 #include "view/graph_picture.h"
 
 #include <QDir>
@@ -31,28 +32,28 @@ TargetParameters drawnTarget(const view::ViewSettings& drawn) {
 
 } // namespace
 
-void Form1::cmdSaveList_Click() {
+void ExtrasCommands::saveList() {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString folder = !documents.isEmpty() && QDir(documents).exists() ? documents : QDir::homePath();
     const QString proposed =
-        QDir(folder).filePath(view::pictureBaseName(graphView_->drawnSettings()) + QStringLiteral(".csv"));
-    const std::optional<SaveTarget> target = askSaveTarget(this, kListTitle, proposed, kListKinds);
+        QDir(folder).filePath(view::pictureBaseName(graph_.drawnSettings()) + QStringLiteral(".csv"));
+    const std::optional<SaveTarget> target = askSaveTarget(window_, kListTitle, proposed, kListKinds);
     if (target) saveListTo(target->path, static_cast<ListFormat>(target->kind));
 }
 
-QByteArray Form1::listFileBytes(ListFormat format) const {
+QByteArray ExtrasCommands::listFileBytes(ListFormat format) const {
     if (format == ListFormat::Text) return c_.Text5->toPlainText().toUtf8();
     // The window lists the denominators up to 10000; the records from the
     // continued fraction are the same list, line for line.
     const std::vector<FarRecord> records =
-        farRecords(drawnTarget(graphView_->drawnSettings()), DenominatorLimit{"10000"});
+        farRecords(drawnTarget(graph_.drawnSettings()), DenominatorLimit{"10000"});
     return kUtf8Mark + QByteArray::fromStdString(recordTableCsv(records));
 }
 
-bool Form1::saveListTo(const QString& path, ListFormat format) {
+bool ExtrasCommands::saveListTo(const QString& path, ListFormat format) {
     const QString reason = writeFileSafely(path, listFileBytes(format));
     if (reason.isEmpty()) return true;
-    showSaveFailure(this, kListTitle, QStringLiteral("Die Liste"), path, reason);
+    showSaveFailure(window_, kListTitle, QStringLiteral("Die Liste"), path, reason);
     return false;
 }
 

@@ -2,6 +2,8 @@
 #include "shell/command_line.h"
 #include "shell/file_dialogs.h"
 #include "shell/form1.h"
+#include "shell/lesson_document.h"
+#include "shell/lesson_file_commands.h"
 #include "shell/german_translations.h"
 #include "shell/keyboard_after_dialogs.h"
 #include "shell/runtime_error_guard.h"
@@ -94,8 +96,9 @@ int main(int argc, char** argv) {
     // A start with a file asks nothing about recovery copies: they stay for
     // the next start without one.
     if (!request.file.empty())
-        velnorit::shell::runHandler([&] { form.openLessonFile(QString::fromLocal8Bit(request.file.c_str())); });
+        velnorit::shell::runHandler([&] { form.lessonFiles().openFile(QString::fromLocal8Bit(request.file.c_str())); });
     else
-        velnorit::shell::runHandler([&] { form.offerRecovery([&] { return form.askToRestore(); }); });
+        velnorit::shell::runHandler(
+            [&] { form.document().offerRecovery([&] { return form.lessonFiles().askToRestore(); }); });
     return QApplication::exec();
 }

@@ -1,18 +1,17 @@
 #include "shell/open_lesson_command.h"
 
-#include "shell/form1.h"
 #include "view/board_ops.h"
 
 #include <utility>
 
 namespace velnorit::shell {
 
-OpenLessonCommand::OpenLessonCommand(Form1& form, view::Lesson lesson)
-    : HistoryCommand(QStringLiteral("Tafelbild öffnen"), false), form_(form), lesson_(std::move(lesson)),
-      beforeSheet_(form.undoHistory().currentSheet()), beforeChoices_(form.windowChoices()) {}
+OpenLessonCommand::OpenLessonCommand(LessonWindow window, lesson::Lesson lesson)
+    : HistoryCommand(QStringLiteral("Tafelbild öffnen"), false), window_(window), lesson_(std::move(lesson)),
+      beforeSheet_(window.history.currentSheet()), beforeChoices_(windowChoicesOf(window.controls)) {}
 
-OpenLessonCommand::OpenLessonCommand(Form1& form, OpenLessonCommand& applied)
-    : HistoryCommand(applied.text(), true), form_(form), applied_(applied.applied_),
+OpenLessonCommand::OpenLessonCommand(LessonWindow window, OpenLessonCommand& applied)
+    : HistoryCommand(applied.text(), true), window_(window), applied_(applied.applied_),
       beforeSheet_(std::move(applied.beforeSheet_)), beforeChoices_(std::move(applied.beforeChoices_)),
       afterSheet_(std::move(applied.afterSheet_)), afterChoices_(std::move(applied.afterChoices_)) {}
 
@@ -21,28 +20,32 @@ std::size_t OpenLessonCommand::memoryBytes() const {
 }
 
 std::unique_ptr<tools::HistoryCommand> OpenLessonCommand::moveOut() {
-    return std::unique_ptr<HistoryCommand>(new OpenLessonCommand(form_, *this));
+    return std::unique_ptr<HistoryCommand>(new OpenLessonCommand(window_, *this));
+}
+
+void OpenLessonCommand::applyChoices(const WindowChoices& choices) {
+    applyWindowChoices(window_.controls, window_.tools, choices);
 }
 
 void OpenLessonCommand::redoStep() {
-    tools::UndoHistory& history = form_.undoHistory();
+    tools::UndoHistory& history = window_.history;
     if (applied_) {
         history.restore(afterSheet_, true);
-        form_.applyWindowChoices(afterChoices_);
+        applyChoices(afterChoices_);
         return;
     }
     history.restore(tools::UndoHistory::Sheet{lesson_.settings, lesson_.wiped, {}}, true);
-    view::drawBoardOps(*form_.controls().picGraph, lesson_.board);
-    form_.applyWindowChoices({lesson_.listShown, lesson_.markerText, lesson_.colour, lesson_.tool});
+    view::drawBoardOps(*window_.controls.picGraph, lesson_.board);
+    applyChoices({lesson_.listShown, lesson_.markerText, lesson_.colour, lesson_.tool});
     afterSheet_ = history.currentSheet();
-    afterChoices_ = form_.windowChoices();
+    afterChoices_ = windowChoicesOf(window_.controls);
     lesson_ = {};
     applied_ = true;
 }
 
 void OpenLessonCommand::undoStep() {
-    form_.undoHistory().restore(beforeSheet_, true);
-    form_.applyWindowChoices(beforeChoices_);
+    window_.history.restore(beforeSheet_, true);
+    applyChoices(beforeChoices_);
 }
 
 } // namespace velnorit::shell

@@ -1,21 +1,18 @@
 #pragma once
 
+#include "lesson/lesson.h"
+#include "shell/window_choices.h"
+#include "tools/pointer_tools.h"
 #include "tools/undo_history.h"
-#include "view/lesson_file.h"
-
-#include <QString>
 
 namespace velnorit::shell {
 
-class Form1;
-
-// What a lesson keeps of the window beyond the graph and its board.
-struct WindowChoices {
-    bool listShown = true;
-    QString markerText;
-    int colour = 0; // Picture2(0..3)
-    int tool = 0;   // Option2(0..3)
-    bool operator==(const WindowChoices&) const = default;
+// What opening a lesson changes: the graph through the history, and the
+// choices of the window.
+struct LessonWindow {
+    tools::UndoHistory& history;
+    const view::FormControls& controls;
+    tools::PointerTools& tools;
 };
 
 // "Tafelbild öffnen" as one step: the first redo puts the lesson into the
@@ -24,7 +21,7 @@ struct WindowChoices {
 // and the choices of before, a later redo those of after.
 class OpenLessonCommand : public tools::HistoryCommand {
 public:
-    OpenLessonCommand(Form1& form, view::Lesson lesson);
+    OpenLessonCommand(LessonWindow window, lesson::Lesson lesson);
 
     std::size_t memoryBytes() const override;
     std::unique_ptr<HistoryCommand> moveOut() override;
@@ -34,10 +31,11 @@ protected:
     void redoStep() override;
 
 private:
-    OpenLessonCommand(Form1& form, OpenLessonCommand& applied); // takes its data, already done
+    OpenLessonCommand(LessonWindow window, OpenLessonCommand& applied); // takes its data, already done
+    void applyChoices(const WindowChoices& choices);
 
-    Form1& form_;
-    view::Lesson lesson_; // until the first redo
+    LessonWindow window_;
+    lesson::Lesson lesson_; // until the first redo
     bool applied_ = false;
     tools::UndoHistory::Sheet beforeSheet_;
     WindowChoices beforeChoices_;

@@ -1,6 +1,6 @@
 #include "shell/picture_files.h"
 
-#include "shell/file_dialogs.h"
+#include "shell/safe_writer.h"
 #include "view/graph_picture.h"
 
 #include <QBuffer>

@@ -1,9 +1,9 @@
 #include "shell/recovery_copies.h"
+#include "shell/safe_writer.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <utility>
@@ -52,10 +52,7 @@ QString RecoveryCopies::write(const QByteArray& bytes) {
         if (!lock->tryLock(0)) return QStringLiteral("Die Sperrdatei der Sicherungskopie kann nicht angelegt werden.");
         ownLock_ = std::move(lock);
     }
-    QSaveFile file(ownPath_);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return file.errorString();
-    return {};
+    return writeFileSafely(ownPath_, bytes);
 }
 
 void RecoveryCopies::remove() {

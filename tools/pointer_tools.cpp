@@ -15,7 +15,7 @@ bool PointerTools::selected(Tool tool) const { return c_.Option2[tool]->isChecke
 bool PointerTools::buttonIsDown() const { return state_.buttonDown.value_or(false); }
 
 // The pen colour is the tall box beside the swatches, read whenever it is used.
-view::RgbValue PointerTools::penColour() const { return c_.Picture2[4]->backColor(); }
+view::RgbValue PointerTools::penColour() const { return c_.Picture2[view::kPenColourBox]->backColor(); }
 
 // Which button was pressed does not matter: every button draws.
 void PointerTools::picGraph_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float x, float y) {
@@ -61,12 +61,14 @@ void PointerTools::Option2_Click(int index) {
 
 void PointerTools::Picture2_Click(int index) {
     view::DrawingSurface* chosen = c_.Picture2[static_cast<std::size_t>(index)];
-    view::DrawingSurface* pen = c_.Picture2[4];
+    view::DrawingSurface* pen = c_.Picture2[view::kPenColourBox];
     if (chosen != pen) pen->setBackColor(chosen->backColor());
 }
 
 void PointerTools::Text3_Change() { state_.markText = c_.Text3->text().toStdString(); }
 
 void PointerTools::hideReadout() { c_.Text6->setVisible(false); }
+
+void PointerTools::showReadoutAt(float x, float y) { readout(x, y, optionSign(c_.plusSelected(), c_.minusSelected())); }
 
 } // namespace velnorit::tools

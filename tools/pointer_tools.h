@@ -32,6 +32,11 @@ public:
     // the parameter panel or the list hides the readout field.
     void hideReadout();
 
+    // The readout step of a pointer move to (x, y), with the sign read as
+    // the move reads it: the keyboard cursor shows its fraction so, and
+    // every figure agrees with the mouse.
+    void showReadoutAt(float x, float y);
+
 private:
     // The options of Option2, by index. The selection is read from the
     // buttons at each event; nothing else records it.

@@ -85,7 +85,9 @@ private:
     view::ViewSettings after_;
 };
 
-UndoHistory::UndoHistory(view::GraphView& view, view::DrawingSurface& graph) : view_(view), graph_(graph) {
+UndoHistory::UndoHistory(QUndoStack& stack, view::GraphView& view, view::DrawingSurface& graph)
+    : stack_(stack), view_(view), graph_(graph) {
+    stack_.clear();
     stack_.setUndoLimit(static_cast<int>(kMaxSteps));
     view_.setRedrawListener(this);
 }
@@ -94,17 +96,15 @@ UndoHistory::~UndoHistory() { view_.setRedrawListener(nullptr); }
 
 void UndoHistory::start() {
     stack_.clear();
+    pushed_.clear();
+    pushedBytes_ = 0;
     base_ = view_.drawnSettings();
     wiped_ = false;
     toolStart_ = graph_.drawing().size();
     started_ = true;
 }
 
-std::size_t UndoHistory::memoryBytes() const {
-    std::size_t bytes = sizeof(*this);
-    for (int i = 0; i < stack_.count(); ++i) bytes += static_cast<const HistoryCommand*>(stack_.command(i))->memoryBytes();
-    return bytes;
-}
+std::size_t UndoHistory::memoryBytes() const { return sizeof(*this) + pushedBytes_; }
 
 UndoHistory::Sheet UndoHistory::currentSheet() const {
     return Sheet{base_, wiped_, graph_.drawing().slice(toolStart_)};
@@ -114,34 +114,57 @@ UndoHistory::Sheet UndoHistory::currentSheet() const {
 // and the oldest go when there are too many (the stack's limit) or, past
 // kKeptSteps, when they hold too much.
 void UndoHistory::push(std::unique_ptr<HistoryCommand> step) {
-    stack_.push(step.release());
+    HistoryCommand* command = step.get();
+    indexBeforePush_ = stack_.index();
+    stack_.push(step.release()); // done here, unless it says it is done
+    forgetStepsTheStackDropped();
+    // Measured once it is done: a step that is done on its push holds its
+    // data only afterwards.
+    pushed_.push_back({command, command->memoryBytes()});
+    pushedBytes_ += pushed_.back().bytes;
+    Q_ASSERT(pushed_.size() == static_cast<std::size_t>(stack_.count()));
     keepToBudget();
 }
 
+// The steps that could have been redone went with the push, and the oldest
+// beyond the stack's limit after it.
+void UndoHistory::forgetStepsTheStackDropped() {
+    while (pushed_.size() > static_cast<std::size_t>(indexBeforePush_)) {
+        pushedBytes_ -= pushed_.back().bytes;
+        pushed_.pop_back();
+    }
+    while (!pushed_.empty() && pushed_.size() + 1 > static_cast<std::size_t>(stack_.count())) {
+        pushedBytes_ -= pushed_.front().bytes;
+        pushed_.pop_front();
+    }
+}
+
 void UndoHistory::keepToBudget() {
-    const int count = stack_.count();
-    std::size_t bytes = memoryBytes() - sizeof(*this);
-    int drop = 0;
-    while (static_cast<std::size_t>(count - drop) > kKeptSteps && bytes > kBudgetBytes) {
-        bytes -= static_cast<const HistoryCommand*>(stack_.command(drop))->memoryBytes();
+    std::size_t bytes = pushedBytes_;
+    std::size_t drop = 0;
+    while (pushed_.size() - drop > kKeptSteps && bytes > kBudgetBytes) {
+        bytes -= pushed_[drop].bytes;
         ++drop;
     }
     if (drop > 0) dropOldest(drop);
 }
 
-// Builds the stack again without its oldest steps. Called right after a
+// Fills the stack again without its oldest steps. Called right after a
 // push, so every step on it is done; the clean state stays where it was
 // unless it went with the oldest.
-void UndoHistory::dropOldest(int count) {
-    const int clean = stack_.cleanIndex() - count;
+void UndoHistory::dropOldest(std::size_t count) {
+    const int clean = stack_.cleanIndex() - static_cast<int>(count);
     std::vector<std::unique_ptr<HistoryCommand>> kept;
-    for (int i = count; i < stack_.count(); ++i)
-        // The stack hands out its commands as const only; this one is
-        // deleted with the stack's clear() right after.
-        kept.push_back(const_cast<HistoryCommand*>(static_cast<const HistoryCommand*>(stack_.command(i)))->moveOut());
+    kept.reserve(pushed_.size() - count);
+    for (std::size_t i = count; i < pushed_.size(); ++i) kept.push_back(pushed_[i].command->moveOut());
     stack_.clear();
+    pushed_.clear();
+    pushedBytes_ = 0;
     for (std::size_t i = 0; i < kept.size(); ++i) {
+        HistoryCommand* command = kept[i].get();
         stack_.push(kept[i].release());
+        pushed_.push_back({command, command->memoryBytes()});
+        pushedBytes_ += pushed_.back().bytes;
         if (static_cast<int>(i) + 1 == clean) stack_.setClean();
     }
     if (clean < 0) stack_.resetClean();
@@ -154,13 +177,15 @@ void UndoHistory::beginToolStep(const QString& toolName) {
     toolStepOpen_ = true;
     toolFrom_ = graph_.drawing().size();
     toolName_ = toolName;
+    emit toolStepOpenChanged(true);
 }
 
 void UndoHistory::endToolStep() {
     if (!toolStepOpen_) return;
     toolStepOpen_ = false;
-    if (graph_.drawing().size() <= toolFrom_) return; // nothing drawn
-    push(std::make_unique<ToolCommand>(*this, toolName_, toolFrom_, graph_.drawing().slice(toolFrom_)));
+    if (graph_.drawing().size() > toolFrom_) // else nothing was drawn
+        push(std::make_unique<ToolCommand>(*this, toolName_, toolFrom_, graph_.drawing().slice(toolFrom_)));
+    emit toolStepOpenChanged(false);
 }
 
 // --- Wipe and redraw
@@ -168,6 +193,7 @@ void UndoHistory::endToolStep() {
 void UndoHistory::recordWipe() {
     if (!started_) return;
     endToolStep();
+    if (wiped_ && graph_.drawing().size() == 0) return; // nothing left to wipe
     push(std::make_unique<WipeCommand>(*this, currentSheet()));
     wiped_ = true;
     toolStart_ = 0;
@@ -177,11 +203,20 @@ void UndoHistory::aboutToRedraw() {
     if (!started_ || restoring_) return;
     reopenAfterRedraw_ = toolStepOpen_;
     endToolStep();
-    Sheet before = currentSheet();
     const view::ViewSettings after = view_.drawnSettings(); // the settings this redraw draws
+    if (redrawChangesNothing(after)) return;
+    Sheet before = currentSheet();
     // The pan is no reason to redraw: undo brings back the one of this moment.
     before.base.pan = after.pan;
     push(std::make_unique<RedrawCommand>(*this, std::move(before), after));
+}
+
+// The same picture again, with nothing drawn on it that the redraw would
+// wipe: no step. The pan is no part of the picture.
+bool UndoHistory::redrawChangesNothing(const view::ViewSettings& after) const {
+    view::ViewSettings before = base_;
+    before.pan = after.pan;
+    return before == after && !wiped_ && graph_.drawing().size() == toolStart_;
 }
 
 void UndoHistory::redrawn() {

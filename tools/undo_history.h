@@ -3,13 +3,14 @@
 #include "view/drawing_surface.h"
 #include "view/graph_view.h"
 #include "view/retained_drawing.h"
-#include "view/view_settings.h"
+#include "lesson/view_settings.h"
 
 #include <QString>
 #include <QUndoCommand>
 #include <QUndoStack>
 
 #include <cstddef>
+#include <deque>
 #include <memory>
 
 namespace velnorit::tools {
@@ -25,10 +26,13 @@ namespace velnorit::tools {
 // the operations the tools had drawn on it. No step holds a copy of the
 // plotted picture.
 //
-// The steps are the commands of a QUndoStack, which names them in the menu
-// and greys the entries out. The stack knows no memory budget: when the
-// steps beyond kKeptSteps hold too much, the stack is built again without
-// the oldest, each command's data moved into a fresh one.
+// The steps are the commands of a QUndoStack that the lesson's document owns;
+// the stack names them in the menu, greys the entries out and drops the
+// oldest beyond kMaxSteps. Each step is measured once, when it is pushed;
+// when the steps beyond kKeptSteps hold more than the budget, the oldest
+// go: the history holds every step it pushed as its own, moves the data of
+// the steps it keeps into fresh commands and fills the stack again with
+// them. A redraw that changes nothing on the sheet is no step.
 
 // One step on the stack. Its data can move into a fresh command that is
 // pushed without being done again.
@@ -49,13 +53,15 @@ private:
     bool alreadyDone_; // the next redo is the push of a step already on the screen
 };
 
-class UndoHistory : public view::RedrawListener {
+class UndoHistory : public QObject, public view::RedrawListener {
+    Q_OBJECT
+
 public:
     static constexpr std::size_t kMaxSteps = 300;
     static constexpr std::size_t kKeptSteps = 100;                   // kept whatever they cost
     static constexpr std::size_t kBudgetBytes = std::size_t{48} << 20; // beyond kKeptSteps
 
-    UndoHistory(view::GraphView& view, view::DrawingSurface& graph);
+    UndoHistory(QUndoStack& stack, view::GraphView& view, view::DrawingSurface& graph);
     ~UndoHistory() override;
     UndoHistory(const UndoHistory&) = delete;
     UndoHistory& operator=(const UndoHistory&) = delete;
@@ -65,6 +71,9 @@ public:
 
     void beginToolStep(const QString& toolName); // a press on the graph
     void endToolStep();                          // its release
+    // Between a press on the graph and its release: what the tools draw
+    // then is in the graph but not yet a step.
+    bool toolStepOpen() const { return toolStepOpen_; }
     void recordWipe();                           // just before "Alles" clears the graph
     // Puts a step on the stack: done at once unless it says it is done.
     void push(std::unique_ptr<HistoryCommand> step);
@@ -78,6 +87,7 @@ public:
     QUndoStack& stack() { return stack_; }
 
     std::size_t stepCount() const { return static_cast<std::size_t>(stack_.count()); }
+    // The bytes of the steps on the stack, each as measured when pushed.
     std::size_t memoryBytes() const;
 
     void aboutToRedraw() override;
@@ -103,18 +113,32 @@ public:
     // Brings the sheet back; withSettings also sets the controls to its settings.
     void restore(const Sheet& sheet, bool withSettings);
 
+signals:
+    // A press on the graph opened a tool step, or its release closed it.
+    void toolStepOpenChanged(bool open);
+
 private:
     class ToolCommand;
     class WipeCommand;
     class RedrawCommand;
 
+    // A step pushed and still on the stack, with its size when pushed.
+    struct Pushed {
+        HistoryCommand* command; // owned by the stack
+        std::size_t bytes;
+    };
+    void forgetStepsTheStackDropped();
     void keepToBudget();
-    void dropOldest(int count);
+    void dropOldest(std::size_t count);
     void redrawUnrecorded();
+    bool redrawChangesNothing(const view::ViewSettings& after) const;
 
+    QUndoStack& stack_;
     view::GraphView& view_;
     view::DrawingSurface& graph_;
-    QUndoStack stack_;
+    std::deque<Pushed> pushed_; // in the stack's order
+    std::size_t pushedBytes_ = 0;
+    int indexBeforePush_ = 0;
 
     view::ViewSettings base_; // of the picture shown
     bool wiped_ = false;

@@ -18,11 +18,11 @@ BoardCopy copyBoard(const RetainedDrawing& drawing, std::size_t first) {
     return copy;
 }
 
-std::vector<BoardOp> boardOpsOf(const BoardCopy& copy) {
-    std::vector<BoardOp> ops;
+std::vector<lesson::BoardOp> boardOpsOf(const BoardCopy& copy) {
+    std::vector<lesson::BoardOp> ops;
     ops.reserve(copy.ops.size());
     for (const DrawOp& op : copy.ops) {
-        BoardOp board{op.kind, op.width, op.color, op.x1, op.y1, op.x2, op.y2, 0.0f, {}};
+        lesson::BoardOp board{op.kind, op.width, op.color, op.x1, op.y1, op.x2, op.y2, 0.0f, {}};
         if (op.kind == OpKind::Text) {
             board.fontSize = op.fontSize;
             board.text = copy.texts.substr(op.textOffset, op.textLength);
@@ -32,7 +32,7 @@ std::vector<BoardOp> boardOpsOf(const BoardCopy& copy) {
     return ops;
 }
 
-Lesson completeLesson(LessonSnapshot snapshot) {
+lesson::Lesson completeLesson(LessonSnapshot snapshot) {
     snapshot.lesson.board = boardOpsOf(snapshot.board);
     return std::move(snapshot.lesson);
 }
@@ -59,9 +59,9 @@ struct PenState {
 
 } // namespace
 
-void drawBoardOps(DrawingSurface& surface, const std::vector<BoardOp>& ops) {
+void drawBoardOps(DrawingSurface& surface, const std::vector<lesson::BoardOp>& ops) {
     const PenState pen(surface);
-    for (const BoardOp& op : ops) {
+    for (const lesson::BoardOp& op : ops) {
         surface.setDrawWidth(op.width);
         switch (op.kind) {
         case OpKind::Line:

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "view/drawing_surface.h"
-#include "view/lesson_file.h"
+#include "lesson/lesson.h"
 
 #include <string>
 #include <vector>
@@ -20,18 +20,18 @@ BoardCopy copyBoard(const RetainedDrawing& drawing, std::size_t first);
 // The operations as a lesson file keeps them: each one's arguments in the
 // graph's user units, without the pixel mapping of the screen they were
 // drawn on.
-std::vector<BoardOp> boardOpsOf(const BoardCopy& copy);
+std::vector<lesson::BoardOp> boardOpsOf(const BoardCopy& copy);
 
 // A lesson taken from the window whose board is still a copy.
 struct LessonSnapshot {
-    Lesson lesson; // its board empty
+    lesson::Lesson lesson; // its board empty
     BoardCopy board;
 };
-Lesson completeLesson(LessonSnapshot snapshot);
+lesson::Lesson completeLesson(LessonSnapshot snapshot);
 
 // Draws the operations on the surface in its current coordinate system, as
 // the tools drew them, so that their pixels fit this screen. The pen state
 // (position, width, colour, font size) is left as it was.
-void drawBoardOps(DrawingSurface& surface, const std::vector<BoardOp>& ops);
+void drawBoardOps(DrawingSurface& surface, const std::vector<lesson::BoardOp>& ops);
 
 } // namespace velnorit::view

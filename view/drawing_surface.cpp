@@ -82,9 +82,11 @@ double DrawingSurface::pixelsPerUnitY() const { return currentTransform().unitY;
 
 void DrawingSurface::cls() {
     drawing_->clear();
+    shownLimit_ = kAllOperations;
     currentX_ = 0;
     currentY_ = 0;
     invalidateAll();
+    emit cleared();
 }
 
 void DrawingSurface::line(float x1, float y1, float x2, float y2, RgbValue color, LineMode mode) {
@@ -154,12 +156,39 @@ void DrawingSurface::printNumber(double value) {
 
 void DrawingSurface::truncateDrawing(std::size_t count) {
     drawing_->truncate(count);
+    shownLimit_ = kAllOperations;
     invalidateAll();
 }
 
 void DrawingSurface::appendDrawing(const DrawingSlice& slice) {
     drawing_->append(slice);
+    shownLimit_ = kAllOperations;
     invalidateAll();
+}
+
+// Only the operations that appear or disappear are painted again.
+void DrawingSurface::setShownOperations(std::size_t count) {
+    const std::size_t before = shownOperations();
+    shownLimit_ = std::min(count, drawing_->size());
+    invalidateOperations(std::min(before, shownLimit_), std::max(before, shownLimit_));
+}
+
+void DrawingSurface::showAllOperations() {
+    const std::size_t before = shownOperations();
+    shownLimit_ = kAllOperations;
+    invalidateOperations(before, drawing_->size());
+}
+
+// Many operations at once (a whole redraw shown or hidden) repaint all.
+void DrawingSurface::invalidateOperations(std::size_t from, std::size_t to) {
+    constexpr std::size_t kFewOperations = 256;
+    if (to - from > kFewOperations) {
+        invalidateAll();
+        return;
+    }
+    const QPointF origin = innerRect().topLeft();
+    for (std::size_t i = from; i < to && !wholeWidgetPending_; ++i)
+        invalidatePixels(drawing_->pixelBounds(i).translated(origin));
 }
 
 void DrawingSurface::record(const DrawOp& op, std::string_view text, const QRectF& pixelBounds,
@@ -176,8 +205,10 @@ void DrawingSurface::record(const DrawOp& op, std::string_view text, const QRect
 void DrawingSurface::setDrawWidth(int pixels) { drawWidth_ = std::clamp(pixels, 1, 255); }
 
 void DrawingSurface::setBackColor(RgbValue color) {
+    const bool changed = color != backColor_;
     backColor_ = color;
     invalidateAll();
+    if (changed) emit backColorChanged();
 }
 
 void DrawingSurface::setMousePointer(int shape) {
@@ -225,19 +256,25 @@ void DrawingSurface::paintEvent(QPaintEvent* event) {
     wholeWidgetPending_ = false;
     QPainter painter(this);
     const QRect exposed = event->rect();
-    paintContent(painter, exposed);
+    paintOperations(painter, exposed, shownLimit_);
     paintDecorations(painter, exposed);
 }
 
 void DrawingSurface::paintContent(QPainter& painter, const QRect& exposed) {
+    paintOperations(painter, exposed, kAllOperations);
+}
+
+void DrawingSurface::paintOperations(QPainter& painter, const QRect& exposed, std::size_t limit) {
     painter.fillRect(exposed, toQColor(backColor_));
     const QPointF origin = innerRect().topLeft();
     const QRectF area = QRectF(exposed).translated(-origin);
     painter.save();
     painter.translate(origin);
     DrawOpPainter opPainter(painter, fonts_, area);
-    for (const std::uint32_t index : drawing_->opsTouching(area))
+    for (const std::uint32_t index : drawing_->opsTouching(area)) {
+        if (index >= limit) break; // in drawing order
         opPainter.paint((*drawing_)[index], drawing_->transform(index), drawing_->text(index));
+    }
     painter.restore();
 }
 

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include <algorithm>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,7 @@ public:
     void setScaleWidth(float width);   // keeps ScaleLeft
     void setScaleHeight(float height); // keeps ScaleTop
     float scaleLeft() const { return scaleLeft_; }
+    float scaleTop() const { return scaleTop_; }
     float scaleWidth() const { return scaleWidth_; }
     float scaleHeight() const { return scaleHeight_; }
 
@@ -97,6 +99,15 @@ public:
     // corner. The screen, the saved picture and the printer all paint so.
     void paintContent(QPainter& painter, const QRect& exposed);
 
+    // On the screen only the first count operations of the drawing paint,
+    // until showAllOperations() or the drawing changes (cls, truncate,
+    // append); files and printers always get the whole drawing. Showing a
+    // redraw step by step moves this limit.
+    void setShownOperations(std::size_t count);
+    void showAllOperations();
+    bool showsAllOperations() const { return shownLimit_ == kAllOperations; }
+    std::size_t shownOperations() const { return std::min(shownLimit_, drawing_->size()); }
+
     // --- Child widgets, placed in this surface's user units. The exact
     // placement is kept, so reading it back gives what was set (the widget's
     // own geometry is that placement rounded to whole pixels).
@@ -121,6 +132,8 @@ signals:
     void mouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, float x, float y);
     void mouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
     void clicked(); // press and release of the left button inside the surface
+    void backColorChanged(); // setBackColor with another colour
+    void cleared(); // cls() has wiped the drawing
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -136,6 +149,8 @@ private:
     void changeEvent(QEvent* event) override;
     void record(const DrawOp& op, std::string_view text, const QRectF& pixelBounds, const SurfaceTransform& transform);
     void paintDecorations(QPainter& painter, const QRect& exposed) const;
+    void paintOperations(QPainter& painter, const QRect& exposed, std::size_t limit);
+    void invalidateOperations(std::size_t from, std::size_t to);
     QPointF userPoint(const QMouseEvent* event) const;
     // A child's placement in pixels: the one last set here, unless the child
     // has been moved or resized since by other means.
@@ -172,6 +187,8 @@ private:
     mutable QSize transformSize_{-1, -1}; // the size transform_ was computed for; invalid after any change
 
     std::unique_ptr<RetainedDrawing> drawing_;
+    static constexpr std::size_t kAllOperations = static_cast<std::size_t>(-1);
+    std::size_t shownLimit_ = kAllOperations;
     mutable SurfaceFonts fonts_;
     std::vector<std::unique_ptr<SurfaceLine>> lines_;
     std::vector<std::unique_ptr<SurfaceRectangle>> rectangles_;

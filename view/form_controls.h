@@ -15,6 +15,13 @@
 
 namespace velnorit::view {
 
+// The colour boxes Picture2(0..3) and the taller box beside them that holds
+// the pen colour, and the four tools of Option2.
+inline constexpr int kColourBoxCount = 4;
+inline constexpr std::size_t kPenColourBox = 4;
+inline constexpr int kToolCount = 4;
+inline constexpr int kSignOptionCount = 2;
+
 // Every control of the main window under its name, the one table that the
 // window, the graph view and the blackboard tools share. The widgets belong
 // to the window (Qt parent-child); these are plain pointers to them.
@@ -23,9 +30,9 @@ struct FormControls {
     DrawingSurface* picContainer = nullptr; // the panel that holds all the rest
 
     QGroupBox* Frame3 = nullptr; // "Zeichnen"
-    std::array<DrawingSurface*, 5> Picture2{}; // colour boxes; 4 is the pen colour
+    std::array<DrawingSurface*, kColourBoxCount + 1> Picture2{}; // colour boxes, then the pen colour
     QLineEdit* Text3 = nullptr; // the marker text
-    std::array<QRadioButton*, 4> Option2{}; // "Steigung", "Freihand", marker, "Radierer"
+    std::array<QRadioButton*, kToolCount> Option2{}; // "Steigung", "Freihand", marker, "Radierer"
 
     QGroupBox* Frame1 = nullptr; // "x-Achse"
     ValueScrollBar* vscMassX = nullptr; // the denominator window
@@ -41,7 +48,7 @@ struct FormControls {
 
     DrawingSurface* Picture1 = nullptr; // the formula panel
     QPushButton* Command1 = nullptr; // "Graphik"
-    std::array<QRadioButton*, 2> Option1{}; // "+" and "-"
+    std::array<QRadioButton*, kSignOptionCount> Option1{}; // "+" and "-"
     ValueScrollBar* vscWurzel = nullptr;
     LabelBox* txtWurzel = nullptr;
     LabelBox* txtAbs = nullptr;
@@ -77,8 +84,10 @@ struct FormControls {
     QAction* cmdExport = nullptr; // "Bild exportieren …"
     QAction* cmdSaveList = nullptr; // "Liste speichern …"
     QAction* cmdPrint = nullptr;  // "Drucken …"
-    std::array<QAction*, 4> cmdTool{};   // selects Option2(index)
-    std::array<QAction*, 4> cmdColour{}; // clicks the colour box Picture2(index)
+    std::array<QAction*, kToolCount> cmdTool{};         // selects Option2(index)
+    std::array<QAction*, kColourBoxCount> cmdColour{}; // clicks the colour box Picture2(index)
+    QAction* cmdZiel = nullptr;        // "Ziel eingeben …"
+    QAction* cmdSchritte = nullptr;    // "Schritt für Schritt"
     QAction* cmdKettenbruch = nullptr; // "Kettenbruch …"
     QAction* cmdHandbuch = nullptr;    // "Handbuch", F1
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "view/form_controls.h"
-#include "view/view_settings.h"
+#include "lesson/view_settings.h"
 
 #include <QSize>
 #include <QString>
@@ -10,6 +10,8 @@ class QPagedPaintDevice;
 class QPainter;
 
 namespace velnorit::view {
+
+using lesson::ViewSettings;
 
 // What the class sees in the graph panel, for a file or the printer: the
 // legend, the part of the graph inside the panel with everything drawn on

@@ -3,9 +3,13 @@
 #include "core/continued_fraction.h"
 #include "core/window_state.h"
 #include "view/form_controls.h"
-#include "view/view_settings.h"
+#include "lesson/view_settings.h"
+#include "view/redraw_listener.h"
+#include "view/redraw_trace.h"
 
 namespace velnorit::view {
+
+using lesson::ViewSettings;
 
 // The handlers of the parameter controls and the view scales, and redraw,
 // the one routine that recomputes and repaints graph, legend and list.
@@ -41,6 +45,8 @@ public:
     void setRedrawListener(RedrawListener* listener) { listener_ = listener; }
 
     const FormControls& controls() const { return controls_; }
+    // The record places and the drawing's sizes per denominator of the last redraw.
+    const RedrawTrace& trace() const { return trace_; }
 
     // The parameters and the sign that the last computeTarget used: the
     // exact form of target.
@@ -55,6 +61,7 @@ private:
     ViewSettings drawnSettings_;
     RedrawListener* listener_ = nullptr;
     TargetParameters targetParameters_;
+    RedrawTrace trace_;
 };
 
 } // namespace velnorit::view

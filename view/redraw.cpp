@@ -29,10 +29,12 @@ constexpr double kLowerTextDrop = 0.0073;
 constexpr double kPercent = 0.01;
 constexpr double kValueRisePercent = 0.15;
 
-// Marks and list lines are made at the same points of each scan step.
+// Marks and list lines are made at the same points of each scan step; the
+// trace notes the drawing's size after each step.
 class MarksAndList : public ScanListener {
 public:
-    MarksAndList(ScanListener& marks, ScanListener& list) : marks_(marks), list_(list) {}
+    MarksAndList(ScanListener& marks, ScanListener& list, const DrawingSurface& graph, RedrawTrace& trace)
+        : marks_(marks), list_(list), graph_(graph), trace_(trace) {}
     void onRecord(const Record& r, const WindowState& s) override {
         marks_.onRecord(r, s);
         list_.onRecord(r, s);
@@ -42,25 +44,36 @@ public:
         list_.onAbsoluteImprovement(r, s);
         marks_.onAbsoluteImprovement(r, s);
     }
-    void onStepEnd(const WindowState& s) override { marks_.onStepEnd(s); }
+    void onStepEnd(const WindowState& s) override {
+        marks_.onStepEnd(s);
+        trace_.stepDone(s.n.value_or(0), graph_.drawing().size());
+    }
 
 private:
     ScanListener& marks_;
     ScanListener& list_;
+    const DrawingSurface& graph_;
+    RedrawTrace& trace_;
 };
 
 // The list box gets the list once the scan is over, or as far as it was
-// written when a run-time error ends redraw early.
+// written when a run-time error ends redraw early; the trace the places of
+// its record lines.
 class ListWriter {
 public:
-    ListWriter(MultiLineBox& box, const ResultListBuilder& list) : box_(box), list_(list) {}
-    ~ListWriter() { box_.setCrLfText(list_.text()); }
+    ListWriter(MultiLineBox& box, const ResultListBuilder& list, RedrawTrace& trace)
+        : box_(box), list_(list), trace_(trace) {}
+    ~ListWriter() {
+        box_.setCrLfText(list_.text());
+        trace_.setRecordPlaces(list_.places());
+    }
     ListWriter(const ListWriter&) = delete;
     ListWriter& operator=(const ListWriter&) = delete;
 
 private:
     MultiLineBox& box_;
     const ResultListBuilder& list_;
+    RedrawTrace& trace_;
 };
 
 // The edge value rounded down to four decimals.
@@ -119,7 +132,7 @@ void GraphView::redraw() {
     controls_.Text1[0]->setUtf8(boxText(edgeLabel(checkedAdd(t, halfHeight))));
 
     ResultListBuilder list; // starts with the header
-    ListWriter writeListWhenDone(*controls_.Text5, list);
+    ListWriter writeListWhenDone(*controls_.Text5, list, trace_);
 
     state_.nStart = val(controls_.Text1[1]->utf8());
     const double nStart = *state_.nStart;
@@ -145,7 +158,8 @@ void GraphView::redraw() {
     parameters.nenner = controls_.vscNenner->value();
 
     ApproximantMarks marks(graph, t, ys, nStart);
-    MarksAndList marksAndList(marks, list);
+    trace_.begin(graph.drawing().size());
+    MarksAndList marksAndList(marks, list, graph, trace_);
     runScan(state_, parameters, marksAndList);
 }
 

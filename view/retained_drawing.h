@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lesson/board_op.h"
 #include "view/colors.h"
 
 #include <QRectF>
@@ -21,7 +22,7 @@ struct SurfaceTransform {
     bool operator==(const SurfaceTransform&) const = default;
 };
 
-enum class OpKind : std::uint8_t { Line, Box, FilledBox, Circle, Dot, Text };
+using lesson::OpKind;
 
 // One recorded drawing operation, with its arguments exactly as passed
 // (single-precision user units).

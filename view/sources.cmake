@@ -23,7 +23,6 @@ target_sources(velnorit_view PRIVATE
 
 # Controls, handlers and redraw.
 target_sources(velnorit_view PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/control_ranges.h
   ${CMAKE_CURRENT_LIST_DIR}/graph_window.h
   ${CMAKE_CURRENT_LIST_DIR}/value_scroll_bar.h
   ${CMAKE_CURRENT_LIST_DIR}/value_scroll_bar.cpp
@@ -37,23 +36,20 @@ target_sources(velnorit_view PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/graph_view.h
   ${CMAKE_CURRENT_LIST_DIR}/parameter_handlers.cpp
   ${CMAKE_CURRENT_LIST_DIR}/view_scales.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/view_settings.h
+  ${CMAKE_CURRENT_LIST_DIR}/redraw_listener.h
   ${CMAKE_CURRENT_LIST_DIR}/view_settings.cpp
   ${CMAKE_CURRENT_LIST_DIR}/approximant_marks.h
   ${CMAKE_CURRENT_LIST_DIR}/approximant_marks.cpp
   ${CMAKE_CURRENT_LIST_DIR}/redraw.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/redraw_trace.h
+  ${CMAKE_CURRENT_LIST_DIR}/redraw_trace.cpp
   ${CMAKE_CURRENT_LIST_DIR}/graph_picture.h
   ${CMAKE_CURRENT_LIST_DIR}/graph_picture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/worksheet.cpp
 )
 
-# The lesson file: the board and the settings as a document.
+# The board of a lesson file taken from the graph's drawing and drawn on it again.
 target_sources(velnorit_view PRIVATE
-  ${CMAKE_CURRENT_LIST_DIR}/lesson_file.h
-  ${CMAKE_CURRENT_LIST_DIR}/lesson_file.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/lesson_format.h
-  ${CMAKE_CURRENT_LIST_DIR}/lesson_reader.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/lesson_writer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/board_ops.h
   ${CMAKE_CURRENT_LIST_DIR}/board_ops.cpp
 )

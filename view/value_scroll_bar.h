@@ -1,10 +1,12 @@
 #pragma once
 
-#include "view/control_ranges.h"
+#include "lesson/scroll_bar_ranges.h"
 
 #include <QScrollBar>
 
 namespace velnorit::view {
+
+using lesson::ScrollBarRange;
 
 // A scroll bar whose value runs between two ends in either direction.
 //

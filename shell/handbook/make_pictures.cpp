@@ -7,6 +7,7 @@
 // writes FOLDER/fenster.png, FOLDER/graph.png and FOLDER/tafel.png. The same
 // build gives the same bytes: a fixed screen, a fixed locale, no blinking
 // text cursor, and events sent directly, not through a clock.
+#include "shell/extras_commands.h"
 #include "shell/form1.h"
 #include "view/graph_picture.h"
 
@@ -93,7 +94,7 @@ int main(int argc, char** argv) {
 
     // Back to the board of the start, so that the window ends with nothing
     // unsaved and leaves no recovery copy.
-    form.cmdUndo_Click();
+    form.extras().undo();
     c.Option2[1]->click();
     return written ? 0 : 1;
 }

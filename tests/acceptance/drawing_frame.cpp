@@ -19,6 +19,7 @@ const QColor kYellow(255, 255, 0);
 constexpr TwipsRect kPenColourBox{225, 1395, 240, 465};
 constexpr TwipsRect kBlackBox{720, 1395, 240, 240};
 constexpr TwipsRect kYellowBox{945, 1395, 240, 240};
+constexpr TwipsRect kBlueBox{945, 1620, 240, 240};
 constexpr TwipsRect kSlopeOption{180, 225, 1140, 375};
 constexpr TwipsRect kFreehandOption{180, 495, 1005, 375};
 constexpr TwipsRect kMarkerOption{180, 765, 285, 375};
@@ -51,6 +52,7 @@ QPoint DrawingFrame::slopeOption() const { return indicatorOf(kSlopeOption.inPix
 QPoint DrawingFrame::freehandOption() const { return indicatorOf(kFreehandOption.inPixels(origin_)); }
 QPoint DrawingFrame::markerOption() const { return indicatorOf(kMarkerOption.inPixels(origin_)); }
 QPoint DrawingFrame::yellowBox() const { return kYellowBox.inPixels(origin_).center(); }
+QPoint DrawingFrame::blueBox() const { return kBlueBox.inPixels(origin_).center(); }
 QPoint DrawingFrame::markerTextBox() const { return kMarkerText.inPixels(origin_).center(); }
 
 } // namespace velnorit::acceptance

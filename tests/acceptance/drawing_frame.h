@@ -18,6 +18,7 @@ public:
     QPoint freehandOption() const; // "Freihand"
     QPoint markerOption() const;   // the option without caption beside the marker text
     QPoint yellowBox() const;
+    QPoint blueBox() const;
     QPoint markerTextBox() const;  // the box of the marker text beside it
 
 private:

@@ -6,6 +6,7 @@
 #include "common_steps.h"
 #include "drawing_frame.h"
 #include "formula_panel.h"
+#include "graph_on_screen.h"
 #include "graph_geometry.h"
 #include "menu_bar.h"
 #include "pixel_search.h"
@@ -24,58 +25,6 @@ namespace velnorit::acceptance {
 namespace {
 
 QList<QPoint> path(QPoint from, QPoint to) { return QList<QPoint>{from} + pointsAlong(from, to, 6) + QList<QPoint>{to}; }
-
-// The home and state folder of the test's own.
-struct Places {
-    QString home;
-    QString stateFolder;
-    QStringList copies() const { return QDir(stateFolder).entryList({"*.velnorit"}, QDir::Files); }
-};
-
-// Where the graph is compared: its part that no other control covers, with
-// the pointer over the list, which hides the field beside the pointer.
-struct GraphView {
-    QRect area;
-    QPoint restingPointer;
-    QImage shown(const QString& what) const {
-        movePointer(restingPointer);
-        return waitForSettledScreen([](const QImage&) { return true; }, what).copy(area);
-    }
-    // The graph once it equals `expected`, or as it stands after some
-    // seconds: a new window may still be busy with its first paint.
-    QImage shownLike(const QImage& expected) const {
-        movePointer(restingPointer);
-        QElapsedTimer clock;
-        clock.start();
-        QImage now;
-        do {
-            now = grabScreen().copy(area);
-            if (now == expected) break;
-            QThread::msleep(100);
-        } while (clock.elapsed() < 8000);
-        QThread::msleep(300); // and it stays so
-        return grabScreen().copy(area);
-    }
-};
-
-bool samePixels(const QImage& a, const QImage& b, const QString& what, const QString& folder, CheckLog& log) {
-    const int differing = a.size() == b.size() ? differingPixels(a, b, a.rect()) : -1;
-    const bool same = differing == 0;
-    if (!same) {
-        saveScreenshot(a, folder + "/velnorit-lesson-expected.png");
-        saveScreenshot(b, folder + "/velnorit-lesson-seen.png");
-    }
-    return log.check(same, what + QString(" (%1 pixels differ)").arg(differing));
-}
-
-// Ends the program by its first menu item and waits until its window is gone.
-void endFromMenu(const QString& titlePattern) {
-    const QImage screen = waitForSettledScreen([](const QImage&) { return true; }, "a quiet screen");
-    const QList<QRect> items = menuBarItems(screen);
-    if (items.isEmpty()) throw ScenarioAborted("no menu bar to end the program");
-    click(items.first().center());
-    if (!waitUntilNoWindowNamed(titlePattern, 10000)) throw ScenarioAborted("\"Programm beenden\" left the window open");
-}
 
 // The installed desktop entry with its Exec pointing at the program under
 // test instead of `velnorit` on the search path, everything else as it is.
@@ -115,20 +64,12 @@ bool waitForProcessEnd(const QString& pid, int timeoutMs) {
 }
 
 void lessonFiles(const QString& programPath, const QString& folder, CheckLog& log) {
-    Places places{folder + "/lesson-home", {}};
-    QDir(places.home).removeRecursively();
-    QDir().mkpath(places.home);
-    qputenv("HOME", places.home.toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (places.home + "/.config").toLocal8Bit());
-    qputenv("XDG_STATE_HOME", (places.home + "/.local/state").toLocal8Bit());
-    qputenv("XDG_CACHE_HOME", (places.home + "/.cache").toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (places.home + "/.local/share").toLocal8Bit());
-    places.stateFolder = places.home + "/.local/state/velnorit";
-    const QString saved = places.home + "/Tafelbild.velnorit";
+    const TestHome places(folder + "/lesson-home");
+    const QString saved = places.path + "/Tafelbild.velnorit";
 
     // A board on another target: Wurzel one up, the minus sign, a stroke
     // of the pen, a slope line with its label and a marker.
-    GraphView view;
+    GraphOnScreen view;
     QImage drawn, unsaved;
     {
         ProgramUnderTest program(programPath);
@@ -191,18 +132,19 @@ void lessonFiles(const QString& programPath, const QString& folder, CheckLog& lo
         pressKeysInWindow(question, {"Return"});
         log.check(waitUntilNoWindowNamed("^Tafelbild wiederherstellen$"), "Return restores");
         samePixels(unsaved, view.shownLike(unsaved), "the restored graph is the one ended unsaved, pixel for pixel",
-                   folder, log);
+                   folder, "velnorit-lesson", log);
         endFromMenuAndCheck(program, waitForSettledScreen([](const QImage&) { return true; }, "a quiet screen"), log);
     }
     // The restored board was not saved either: its copy goes, so that the
     // starts below begin with an empty state folder.
-    QDir(places.stateFolder).removeRecursively();
+    places.removeCopies();
 
     // `velnorit DATEI`.
     {
         ProgramUnderTest program(programPath, {saved});
         waitForStartedWindow(program, "^Rationale Velnorit – Tafelbild\\.velnorit$");
-        samePixels(drawn, view.shownLike(drawn), "velnorit DATEI shows the saved graph, pixel for pixel", folder, log);
+        samePixels(drawn, view.shownLike(drawn), "velnorit DATEI shows the saved graph, pixel for pixel", folder,
+                   "velnorit-lesson", log);
         endFromMenuAndCheck(program, waitForSettledScreen([](const QImage&) { return true; }, "a quiet screen"), log);
         log.check(places.copies().isEmpty(), "an end with nothing unsaved leaves no copy");
     }
@@ -210,7 +152,7 @@ void lessonFiles(const QString& programPath, const QString& folder, CheckLog& lo
     // A double-click in a file manager: the desktop entry launched with the
     // file for its %f, here by GLib's own launcher, as the GNOME and Xfce
     // file managers do. The name has blanks and umlauts, as a teacher's do.
-    const QString teacherFile = places.home + "/Stunde 7b – Brüche.velnorit";
+    const QString teacherFile = places.path + "/Stunde 7b – Brüche.velnorit";
     QFile::copy(saved, teacherFile);
     const QString entry = desktopEntryForTest(programPath, folder, log);
     // Its output into a file: the program outlives gio, and a pipe would
@@ -230,7 +172,7 @@ void lessonFiles(const QString& programPath, const QString& folder, CheckLog& lo
     log.check(!pid.isEmpty() && executable == QFileInfo(programPath).canonicalFilePath(),
               "the window is the program under test's: " + executable);
     samePixels(drawn, view.shownLike(drawn), "the desktop entry's %f shows the saved graph, pixel for pixel", folder,
-               log);
+               "velnorit-lesson", log);
     endFromMenu(title);
     log.check(waitForProcessEnd(pid, 10000), "\"Programm beenden\" ends it");
     QFile written(output);

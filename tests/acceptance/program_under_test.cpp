@@ -25,6 +25,11 @@ void ProgramUnderTest::waitForMainWindow(const QString& titlePattern) {
         throw ScenarioAborted("the window \"" + titlePattern + "\" did not appear");
 }
 
+void ProgramUnderTest::killHard() {
+    process_.kill(); // SIGKILL
+    process_.waitForFinished(10000);
+}
+
 bool ProgramUnderTest::waitForEnd(int timeoutMs) {
     return !isRunning() || process_.waitForFinished(timeoutMs);
 }

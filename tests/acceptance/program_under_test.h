@@ -20,6 +20,9 @@ public:
     // title that the pattern names (the window of a lesson file names it).
     void waitForMainWindow(const QString& titlePattern = "^Rationale Velnorit$");
     bool isRunning() const { return process_.state() != QProcess::NotRunning; }
+    // Ends it at once with SIGKILL, as a crash or a power cut would: it
+    // cannot clean up after itself.
+    void killHard();
     // Waits for the program to end by itself; false on time-out.
     bool waitForEnd(int timeoutMs);
     bool endedNormallyWithStatusZero() const;

@@ -8,6 +8,7 @@ add_library(acceptance_support STATIC
   ${CMAKE_CURRENT_LIST_DIR}/drawing_frame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/formula_panel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/graph_geometry.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/graph_on_screen.cpp
   ${CMAKE_CURRENT_LIST_DIR}/menu_bar.cpp
   ${CMAKE_CURRENT_LIST_DIR}/pixel_search.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program_under_test.cpp
@@ -39,6 +40,9 @@ velnorit_real_window_scenario(tools_scenario)
 velnorit_real_window_scenario(list_scenario SCREEN 1920x1080x24)
 velnorit_real_window_scenario(extras_scenario)
 velnorit_real_window_scenario(lesson_file_scenario)
+velnorit_real_window_scenario(document_scenario)
+velnorit_real_window_scenario(teaching_scenario SCREEN 1280x800x24)
+add_dependencies(teaching_scenario velnorit-liste)
 # The desktop entry as installed, launched with a file for its %f.
 target_compile_definitions(lesson_file_scenario PRIVATE
   VELNORIT_DESKTOP_ENTRY="${PROJECT_SOURCE_DIR}/data/org.velnorit.Velnorit.desktop")

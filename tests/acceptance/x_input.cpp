@@ -51,6 +51,16 @@ void drag(const QList<QPoint>& path) {
     sendInput(arguments);
 }
 
+void pressAndHold(const QList<QPoint>& path) {
+    if (path.isEmpty()) return;
+    QStringList arguments = moveArguments(path.first()) + QStringList{"sleep", kPause, "mousedown", "1"};
+    for (qsizetype i = 1; i < path.size(); ++i)
+        arguments += QStringList{"sleep", kPause} + moveArguments(path[i]);
+    sendInput(arguments);
+}
+
+void releaseButton() { sendInput({"mouseup", "1"}); }
+
 void clickWhileMoving(QPoint at) {
     sendInput(moveArguments(at) + QStringList{"mousedown", "1", "mousemove_relative", "5", "5", "mouseup", "1"});
 }

@@ -16,6 +16,10 @@ void click(QPoint at);
 // Presses the left button at the first point, moves through the others and
 // releases at the last.
 void drag(const QList<QPoint>& path);
+// Presses the left button at the first point and moves through the others
+// with the button held; releaseButton() lets it go.
+void pressAndHold(const QList<QPoint>& path);
+void releaseButton();
 // A hurried click: the pointer arrives, presses, slides five pixels on and
 // releases, without the pauses of click(), so that the moves and the press
 // reach the program in one go.

@@ -99,5 +99,42 @@ TEST(ResultList, ANegativeNumeratorHasNoLeadingBlank) {
     EXPECT_EQ(lines[6].substr(0, 8), "  <-3/ 1");
 }
 
+// Every record line is found through its place alone: the line number, the
+// side mark, the denominator, and the text up to the place's end is the list
+// as far as that record (its star included).
+TEST(ResultList, KeepsThePlaceOfEveryRecordLine) {
+    const testing::Target targets[] = {{}, {4, 0, 1}, {1, 0, 2}, {2, 5, 1, true}, {61, 0, 1}, {99, 99, 1}};
+    for (const testing::Target& target : targets) {
+        ResultListBuilder list;
+        scanFor(testing::targetControls(target.wurzel, target.abs, target.nenner, target.minus), list);
+        const std::string& text = list.text();
+        const std::vector<std::string> lines = splitCrLf(text);
+        const std::size_t recordLines = static_cast<std::size_t>(std::count_if(
+            lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("  >", 0) == 0 || l.rfind("  <", 0) == 0; }));
+        ASSERT_EQ(list.places().size(), recordLines) << target.wurzel;
+        int previousLine = 3;
+        for (const RecordPlace& place : list.places()) {
+            ASSERT_LT(static_cast<std::size_t>(place.line), lines.size());
+            const std::string& line = lines[static_cast<std::size_t>(place.line)];
+            EXPECT_GT(place.line, previousLine);
+            previousLine = place.line;
+            EXPECT_EQ(line.substr(0, 3), place.side == Side::Lower ? "  >" : "  <") << line;
+            EXPECT_NE(line.find("/ " + std::to_string(place.n) + " "), std::string::npos) << line;
+            ASSERT_LE(place.end, text.size());
+            EXPECT_TRUE(place.end == text.size() || text.compare(place.end, 2, "\r\n") == 0) << line;
+            EXPECT_EQ(text.compare(place.end - line.size(), line.size(), line), 0) << line;
+        }
+        EXPECT_EQ(list.places().back().end, text.size());
+    }
+    // The worked example: line 5 holds the lower record of n = 1, line 7 the
+    // upper one, line 16 the lower record of n = 9 (counted from 1).
+    ResultListBuilder start;
+    scanFor(testing::targetControls(5, 0, 2), start);
+    ASSERT_GE(start.places().size(), 10u);
+    EXPECT_EQ(start.places()[0], (RecordPlace{1, Side::Lower, 4, start.places()[0].end}));
+    EXPECT_EQ(start.places()[1], (RecordPlace{1, Side::Upper, 6, start.places()[1].end}));
+    EXPECT_EQ(start.places()[9], (RecordPlace{9, Side::Lower, 15, start.places()[9].end}));
+}
+
 } // namespace
 } // namespace velnorit

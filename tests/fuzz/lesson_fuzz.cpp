@@ -1,13 +1,13 @@
 // libFuzzer target for the lesson reader: any bytes must give a lesson or a
 // reason, never a crash, and whatever is accepted must survive writing and
 // reading again unchanged.
-#include "view/lesson_file.h"
+#include "lesson/lesson.h"
 
 #include <cstdint>
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace velnorit::view;
+    using namespace velnorit::lesson;
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     const LessonOrError result = readLesson(bytes);
     if (const QString* reason = std::get_if<QString>(&result)) {

@@ -7,13 +7,18 @@
 
 # A header that stands for each layer, as an #include names it.
 set(layer_header_core [["core/target.h"]])
+set(layer_header_lesson [["lesson/lesson.h"]])
 set(layer_header_view [["view/graph_view.h"]])
 set(layer_header_tools [["tools/pointer_tools.h"]])
 set(layer_header_shell [["shell/form1.h"]])
 set(layer_header_cli [["cli/record_list.h"]])
 set(layer_header_qt "<QString>")
+# Qt's graphical and widget modules, which the lesson file does without.
+set(layer_header_gui "<QColor>")
+set(layer_header_widgets "<QWidget>")
 # The library each layer's sources are compiled in.
 set(layer_library_core velnorit_core)
+set(layer_library_lesson velnorit_lesson)
 set(layer_library_view velnorit_view)
 set(layer_library_tools velnorit_tools)
 set(layer_library_shell velnorit_shell)
@@ -21,12 +26,13 @@ set(layer_library_cli velnorit_cli_lib)
 
 # layer:what-it-includes
 set(forbidden_edges
-  core:qt core:view core:tools core:shell core:cli
+  core:qt core:lesson core:view core:tools core:shell core:cli
+  lesson:gui lesson:widgets lesson:view lesson:tools lesson:shell lesson:cli
   view:tools view:shell view:cli
   tools:shell tools:cli
   shell:cli
-  cli:qt cli:view cli:tools cli:shell)
-set(allowed_edges view:core tools:view shell:tools cli:core)
+  cli:qt cli:lesson cli:view cli:tools cli:shell)
+set(allowed_edges lesson:core lesson:qt view:lesson view:core tools:view shell:tools cli:core)
 
 foreach(edge IN LISTS forbidden_edges allowed_edges)
   string(REPLACE ":" ";" parts ${edge})

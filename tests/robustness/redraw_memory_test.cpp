@@ -1,6 +1,8 @@
 // Redrawing again and again does not make the program grow: once every
 // setting of a round has been drawn and painted, 200 more redraws leave the
 // resident memory less than 1 MB larger.
+#include "shell/lesson_document.h"
+#include "shell/extras_commands.h"
 #include "../support/form_fixture.h"
 #include "resident_memory.h"
 
@@ -106,7 +108,7 @@ TEST_F(RedrawMemory, ThreeHundredUndoableStepsStayUnder120Megabytes) {
             form->cmdAlles_Click();
             break;
         case 9:
-            form->cmdUndo_Click();
+            form->extras().undo();
             break;
         default: // a free-hand stroke of 200 segments
             send(QEvent::MouseButtonPress, n, t, Qt::LeftButton);
@@ -115,7 +117,7 @@ TEST_F(RedrawMemory, ThreeHundredUndoableStepsStayUnder120Megabytes) {
         }
         QApplication::processEvents();
     }
-    EXPECT_GE(form->undoHistory().stepCount(), 100u);
+    EXPECT_GE(form->document().history().stepCount(), 100u);
     const std::size_t peak = testing::peakResidentBytes();
     std::printf("Peak resident memory after 300 steps on a %d x %d graph panel: %zu kB\n", c.picContainer->width(),
                 c.picContainer->height(), peak / 1024);

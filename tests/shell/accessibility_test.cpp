@@ -5,6 +5,7 @@
 // reader listens; the real-window test through AT-SPI checks that they
 // arrive.)
 #include "../support/form_fixture.h"
+#include "shell/extras_commands.h"
 
 #include "view/accessible_controls.h"
 
@@ -151,7 +152,7 @@ TEST_F(AccessibleForm, DescribesTheGraphAndRenewsTheDescriptionAtEveryRedraw) {
     EXPECT_FALSE(window.contains("17/12")) << window.toStdString();
 
     // Undo brings back the picture before, and its description.
-    form->cmdUndo_Click();
+    form->extras().undo();
     EXPECT_EQ(graph->text(QAccessible::Description), after);
 }
 

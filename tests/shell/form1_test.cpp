@@ -1,3 +1,4 @@
+#include "shell/extras_commands.h"
 #include "../support/form_fixture.h"
 #include "../support/run_process.h"
 
@@ -106,6 +107,8 @@ TEST_F(StartedForm, ShowsTheEntriesOfExtrasWithTheirKeys) {
         {"Farbe Gelb", {"Ctrl+2"}},
         {"Farbe Rot", {"Ctrl+3"}},
         {"Farbe Blau", {"Ctrl+4"}},
+        {"Ziel eingeben …", {"Ctrl+T"}},
+        {"Schritt für Schritt", {"F9"}},
         {"Kettenbruch …", {}},
         {"Handbuch", {"F1"}}};
     ASSERT_EQ(entries.size(), expected.size()) << entries.join(" | ").toStdString();
@@ -243,13 +246,14 @@ TEST_F(StartedForm, ShowsTheTwoMessageBoxes) {
 }
 
 // Tab from the first stop walks the focus order; frames and picture areas
-// take no focus and are passed over, an option group is one stop (its
-// selected button), and Tab leaves the multi-line boxes.
+// take no focus and are passed over (but the graph, for its keyboard
+// cursor), an option group is one stop (its selected button), and Tab
+// leaves the multi-line boxes.
 TEST_F(StartedForm, TabWalksTheFocusOrder) {
     form->activateWindow();
     c.hscn->setFocus(Qt::TabFocusReason);
     const std::vector<QWidget*> expected = {
-        c.Text6,  c.vscNenner, c.txtNenner, c.vscAbs,   c.txtAbs,   c.txtWurzel,  c.vscWurzel,
+        c.picGraph, c.Text6,  c.vscNenner, c.txtNenner, c.vscAbs,   c.txtAbs,   c.txtWurzel,  c.vscWurzel,
         c.Option1[0], c.Text5, c.vscMaßstab, c.Text1[2], c.Text1[0], c.Text2,     c.Text1[1],
         c.Text1[3], c.vscMassX, c.Option2[1], c.Text3,  c.Command1, c.hscn};
     for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -321,7 +325,7 @@ TEST_F(StartedForm, ShowsTheContinuedFractionOfTheCurrentTarget) {
     };
     auto windowText = [&] {
         c.cmdKettenbruch->trigger();
-        shell::ContinuedFractionWindow* window = form->continuedFractionWindow();
+        shell::ContinuedFractionWindow* window = form->extras().continuedFractionWindow();
         EXPECT_TRUE(window && window->isVisible());
         EXPECT_FALSE(window->isModal());
         EXPECT_EQ(window->windowTitle(), "Kettenbruch");
@@ -334,13 +338,13 @@ TEST_F(StartedForm, ShowsTheContinuedFractionOfTheCurrentTarget) {
 
     // A new Nenner counts at once, before any redraw; so does the sign. The
     // window stays the same one.
-    shell::ContinuedFractionWindow* window = form->continuedFractionWindow();
+    shell::ContinuedFractionWindow* window = form->extras().continuedFractionWindow();
     c.vscNenner->setValue(3);
     EXPECT_EQ(windowText(), commandLines({"5", "0", "3", "+"}));
     c.vscAbs->setValue(7);
     c.Option1[1]->setChecked(true);
     EXPECT_EQ(windowText(), commandLines({"5", "7", "3", "-"}));
-    EXPECT_EQ(form->continuedFractionWindow(), window);
+    EXPECT_EQ(form->extras().continuedFractionWindow(), window);
 
     // The field N, as --bis: Return takes it; a bad N is refused with its
     // reason and leaves the text.
@@ -373,7 +377,7 @@ TEST_F(StartedForm, ContinuedFractionWindowShowsALongPeriodWhole) {
     c.vscAbs->setValue(1);
     c.vscNenner->setValue(97);
     c.cmdKettenbruch->trigger();
-    shell::ContinuedFractionWindow* window = form->continuedFractionWindow();
+    shell::ContinuedFractionWindow* window = form->extras().continuedFractionWindow();
     ASSERT_TRUE(window);
     const QString period = window->text().split('\n')[2];
     EXPECT_TRUE(period.endsWith("), Länge 751, ab a2")) << period.toStdString();

@@ -1,5 +1,6 @@
 // The handbook at F1, the tooltips, and the contrast of what the program adds
 // to the window.
+#include "shell/extras_commands.h"
 #include "../support/form_fixture.h"
 
 #include "shell/continued_fraction_window.h"
@@ -140,8 +141,8 @@ TEST_F(Handbook, AddsNothingBelowTheContrastOfTheStandard) {
     const QPalette tips = QToolTip::palette();
     EXPECT_GE(contrastRatio(tips.color(QPalette::ToolTipText), tips.color(QPalette::ToolTipBase)), 4.5);
 
-    form->cmdKettenbruch_Click();
-    const QPalette dialog = form->continuedFractionWindow()->palette();
+    form->extras().showContinuedFraction();
+    const QPalette dialog = form->extras().continuedFractionWindow()->palette();
     EXPECT_GE(contrastRatio(dialog.color(QPalette::WindowText), dialog.color(QPalette::Window)), 4.5);
     EXPECT_GE(contrastRatio(dialog.color(QPalette::Text), dialog.color(QPalette::Base)), 4.5);
 }

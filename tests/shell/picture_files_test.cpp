@@ -1,6 +1,8 @@
 // "Bild exportieren …" and "Drucken …": the files read back, the worksheet's
 // text, the printer path, a failed save, and the save dialog with its
 // endings and its question before a file is replaced.
+#include "shell/extras_commands.h"
+#include "shell/lesson_file_commands.h"
 #include "../support/form_fixture.h"
 #include "../support/run_process.h"
 
@@ -21,7 +23,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace velnorit {
@@ -66,7 +72,7 @@ protected:
 // screen, the screen's colours.
 TEST_F(SavedPicture, APngHasTheGraphsColoursAtTheirPlaces) {
     c.Text6->setVisible(false); // the readout field is no part of the picture
-    ASSERT_TRUE(form->savePictureTo(path("bild.png")));
+    ASSERT_TRUE(form->extras().savePictureTo(path("bild.png")));
     const QImage saved(path("bild.png"));
     ASSERT_EQ(saved.size(), c.picContainer->size() * 2);
     const QImage screen = c.picContainer->grab().toImage();
@@ -88,7 +94,7 @@ TEST_F(SavedPicture, APngHasTheGraphsColoursAtTheirPlaces) {
 }
 
 TEST_F(SavedPicture, AnSvgParsesAndHoldsTheMarks) {
-    ASSERT_TRUE(form->savePictureTo(path("bild.svg")));
+    ASSERT_TRUE(form->extras().savePictureTo(path("bild.svg")));
     QSvgRenderer renderer(path("bild.svg"));
     EXPECT_TRUE(renderer.isValid());
     EXPECT_EQ(renderer.viewBox(), QRect(QPoint(0, 0), c.picContainer->size()));
@@ -104,7 +110,7 @@ TEST_F(SavedPicture, AnSvgParsesAndHoldsTheMarks) {
 // The PDF is a worksheet: the title line and the picture, then the list;
 // printing through the printer path gives the same pages.
 TEST_F(SavedPicture, APdfWorksheetHasTheTitleAndTheListAndPrintsTheSame) {
-    ASSERT_TRUE(form->savePictureTo(path("blatt.pdf")));
+    ASSERT_TRUE(form->extras().savePictureTo(path("blatt.pdf")));
     const std::string text = squeezed(pdfText(path("blatt.pdf")));
     EXPECT_NE(text.find("Ziel = (√5 + 0) / 2 = 1.118033988749895"), std::string::npos) << text;
     EXPECT_NE(text.find("Folge max/min(n)"), std::string::npos);
@@ -129,7 +135,7 @@ TEST_F(SavedPicture, APdfWorksheetHasTheTitleAndTheListAndPrintsTheSame) {
     shell::prepareWorksheetPrinter(printer);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path("gedruckt.pdf"));
-    form->printTo(printer);
+    form->extras().printTo(printer);
     EXPECT_EQ(squeezed(pdfText(path("gedruckt.pdf"))), text);
     EXPECT_EQ(pdfPages(path("gedruckt.pdf")), pdfPages(path("blatt.pdf")));
     EXPECT_NE(pdfPages(path("blatt.pdf")), "");
@@ -151,7 +157,7 @@ TEST_F(SavedPicture, AFailedSaveShowsAMessageAndLeavesNoPartialFile) {
     for (const QString& target : targets) {
         SCOPED_TRACE(target.toStdString());
         bool saved = true;
-        const testing::MessageBoxSeen seen = testing::whileMessageBoxOpen([&] { saved = form->savePictureTo(target); });
+        const testing::MessageBoxSeen seen = testing::whileMessageBoxOpen([&] { saved = form->extras().savePictureTo(target); });
         EXPECT_FALSE(saved);
         EXPECT_TRUE(seen.shown);
         EXPECT_EQ(seen.title, "Bild exportieren");
@@ -163,7 +169,7 @@ TEST_F(SavedPicture, AFailedSaveShowsAMessageAndLeavesNoPartialFile) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path("eine-datei/blatt.pdf"));
     bool printed = true;
-    const testing::MessageBoxSeen seen = testing::whileMessageBoxOpen([&] { printed = form->printTo(printer); });
+    const testing::MessageBoxSeen seen = testing::whileMessageBoxOpen([&] { printed = form->extras().printTo(printer); });
     EXPECT_FALSE(printed);
     EXPECT_EQ(seen.title, "Drucken");
     EXPECT_TRUE(seen.text.startsWith("Das Arbeitsblatt konnte nicht gespeichert werden.")) << seen.text.toStdString();
@@ -174,17 +180,54 @@ TEST_F(SavedPicture, AFailedSaveShowsAMessageAndLeavesNoPartialFile) {
     QFile::setPermissions(readOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
+// A pipe or a socket is refused with a German reason before it is opened:
+// opening a pipe nobody reads would stop the window until somebody does.
+// The same for the lesson, the picture and the list.
+TEST_F(SavedPicture, APipeOrASocketIsRefusedWithoutWaiting) {
+    const QString pipe = path("rohr");
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QString socketPath = path("steckdose");
+    const int socketFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(socketFd, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray local = QFile::encodeName(socketPath);
+    ASSERT_LT(std::size_t(local.size()), sizeof address.sun_path);
+    std::copy(local.begin(), local.end(), address.sun_path);
+    ASSERT_EQ(::bind(socketFd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    struct Writer {
+        const char* what;
+        QString title;
+        std::function<bool(const QString&)> write;
+    };
+    const std::vector<Writer> writers = {
+        {"lesson", "Tafelbild speichern", [&](const QString& p) { return form->lessonFiles().saveTo(p); }},
+        {"picture", "Bild exportieren", [&](const QString& p) { return form->extras().savePictureTo(p, shell::PictureFormat::Png); }},
+        {"list", "Liste speichern", [&](const QString& p) { return form->extras().saveListTo(p, shell::ExtrasCommands::ListFormat::Csv); }},
+    };
+    for (const QString& target : {pipe, socketPath})
+        for (const Writer& writer : writers) {
+            SCOPED_TRACE(std::string(writer.what) + " to " + target.toStdString());
+            bool written = true;
+            const testing::MessageBoxSeen seen = testing::whileMessageBoxOpen([&] { written = writer.write(target); });
+            EXPECT_FALSE(written);
+            EXPECT_EQ(seen.title, writer.title);
+            EXPECT_TRUE(seen.text.contains("keine gewöhnliche Datei")) << seen.text.toStdString();
+        }
+    ::close(socketFd);
+}
+
 // "Liste speichern …": the text file is the list box as shown; the table
 // has a row for every record line of the list, with the same fraction, m and
 // k, in the same order, and fails like every other save.
 TEST_F(SavedPicture, TheSavedListHoldsTheListBoxsRecordsAsTextAndAsTable) {
-    ASSERT_TRUE(form->saveListTo(path("liste.txt"), shell::Form1::ListFormat::Text));
+    ASSERT_TRUE(form->extras().saveListTo(path("liste.txt"), shell::ExtrasCommands::ListFormat::Text));
     QFile text(path("liste.txt"));
     ASSERT_TRUE(text.open(QIODevice::ReadOnly));
     const QString shown = c.Text5->toPlainText();
     EXPECT_EQ(QString::fromUtf8(text.readAll()), shown);
 
-    ASSERT_TRUE(form->saveListTo(path("liste.csv"), shell::Form1::ListFormat::Csv));
+    ASSERT_TRUE(form->extras().saveListTo(path("liste.csv"), shell::ExtrasCommands::ListFormat::Csv));
     QFile csv(path("liste.csv"));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
     const QByteArray bytes = csv.readAll();
@@ -207,7 +250,7 @@ TEST_F(SavedPicture, TheSavedListHoldsTheListBoxsRecordsAsTextAndAsTable) {
 
     bool saved = true;
     const testing::MessageBoxSeen seen =
-        testing::whileMessageBoxOpen([&] { saved = form->saveListTo("/dev/full", shell::Form1::ListFormat::Csv); });
+        testing::whileMessageBoxOpen([&] { saved = form->extras().saveListTo("/dev/full", shell::ExtrasCommands::ListFormat::Csv); });
     EXPECT_FALSE(saved);
     EXPECT_EQ(seen.title, "Liste speichern");
     EXPECT_TRUE(seen.text.startsWith("Die Liste konnte nicht gespeichert werden.")) << seen.text.toStdString();
@@ -245,7 +288,7 @@ TEST_F(SavedPicture, TheDialogAddsTheEndingBeforeItAsksAndLeavesDevicesAsTyped) 
         SCOPED_TRACE(run.name);
         QStringList questions, failures;
         bool dialogSeen = false;
-        testing::whileModalsOpen([&] { form->cmdExport_Click(); },
+        testing::whileModalsOpen([&] { form->extras().exportPicture(); },
                                  [&](QWidget* modal) {
                                      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
                                          const bool question = box->button(QMessageBox::Yes) != nullptr;

@@ -11,6 +11,7 @@ velnorit_widget_test(shell_tests
     ${CMAKE_CURRENT_LIST_DIR}/runtime_error_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picture_files_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/recovery_copies_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/target_dialog_test.cpp
     ${PROJECT_SOURCE_DIR}/tests/support/run_process.cpp
   LIBRARIES velnorit_shell velnorit_handbook)
 target_compile_definitions(shell_tests PRIVATE VELNORIT_LISTE_PATH="$<TARGET_FILE:velnorit-liste>")

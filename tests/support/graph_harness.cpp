@@ -5,6 +5,7 @@
 namespace velnorit::testing {
 
 using namespace velnorit::view;
+using namespace velnorit::lesson;
 
 GraphHarness::GraphHarness(QSize windowSize)
     : window_(std::make_unique<QWidget>()), state_(std::make_unique<WindowState>()) {

@@ -4,7 +4,7 @@
 
 namespace velnorit::samples {
 
-using namespace velnorit::view;
+using namespace velnorit::lesson;
 
 Lesson startLesson() {
     Lesson lesson;

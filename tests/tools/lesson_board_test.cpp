@@ -1,12 +1,15 @@
 // The window as a lesson: what is collected from it, and putting a lesson
 // into another window gives the same graph, pixel for pixel at the same
 // size and on the same denominators at another.
+#include "shell/lesson_document.h"
+#include "shell/lesson_file_commands.h"
+#include "shell/extras_commands.h"
 #include "../support/form_fixture.h"
 #include "tools_window.h"
 
 #include "../support/sample_lessons.h"
 #include "shell/screen_size.h"
-#include "view/lesson_file.h"
+#include "lesson/lesson.h"
 
 #include <QApplication>
 #include <QDir>
@@ -34,7 +37,7 @@ class LessonBoard : public ToolsWindow {
 protected:
     // Each tool once, in the given colour box.
     void drawWithEveryTool(int colour) {
-        form().cmdColour_Click(colour);
+        form().extras().chooseColour(colour);
         for (int tool : {1, 0, 2, 3}) {
             chooseTool(tool);
             stroke(near(tool, 0.02 * tool), near(tool + 9, 0.05));
@@ -53,10 +56,10 @@ protected:
 };
 
 // What a file brings back: the lesson written and read again.
-view::Lesson throughAFile(const view::Lesson& lesson) {
-    const view::LessonOrError read = view::readLesson(view::writeLesson(lesson));
+lesson::Lesson throughAFile(const lesson::Lesson& lesson) {
+    const lesson::LessonOrError read = lesson::readLesson(lesson::writeLesson(lesson));
     if (const auto* reason = std::get_if<QString>(&read)) ADD_FAILURE() << reason->toStdString();
-    return std::holds_alternative<view::Lesson>(read) ? std::get<view::Lesson>(read) : view::Lesson{};
+    return std::holds_alternative<lesson::Lesson>(read) ? std::get<lesson::Lesson>(read) : lesson::Lesson{};
 }
 
 // A table of window states: each is collected, written and read, put into a
@@ -100,13 +103,13 @@ TEST_F(LessonBoard, AnotherWindowGivenTheLessonShowsTheSameGraph) {
     for (const State& s : states) {
         SCOPED_TRACE(s.name);
         s.make();
-        const view::Lesson lesson = form().collectLesson();
+        const lesson::Lesson lesson = form().document().collect();
         const QImage shown = graphPixels(form());
 
         std::unique_ptr<shell::Form1> other = testing::startedForm();
-        other->applyLesson(throughAFile(lesson));
-        EXPECT_EQ(other->collectLesson(), lesson);
-        EXPECT_EQ(other->windowChoices(), form().windowChoices());
+        other->document().apply(throughAFile(lesson));
+        EXPECT_EQ(other->document().collect(), lesson);
+        EXPECT_EQ(shell::windowChoicesOf(other->controls()), shell::windowChoicesOf(form().controls()));
         EXPECT_EQ(other->controls().hscn->value(), c().hscn->value());
         EXPECT_EQ(other->controls().Text5->crLfText(), c().Text5->crLfText());
         EXPECT_TRUE(graphPixels(*other) == shown);
@@ -121,12 +124,12 @@ TEST_F(LessonBoard, AtAnotherScreenSizeTheBoardStandsOnTheSameDenominators) {
     form().cmdZeichnen_Click();
     const std::size_t plot = opCount();
     drawWithEveryTool(3);
-    const view::Lesson lesson = form().collectLesson();
+    const lesson::Lesson lesson = form().document().collect();
     ASSERT_GT(lesson.board.size(), 8u);
 
     std::unique_ptr<shell::Form1> other = testing::startedForm();
     other->arrangeWindow(shell::ScreenTwips{1280 * 15, 800 * 15});
-    other->applyLesson(throughAFile(lesson));
+    other->document().apply(throughAFile(lesson));
     const view::DrawingSurface& there = *other->controls().picGraph;
     ASSERT_NE(there.width(), graph().width());
     ASSERT_EQ(there.drawing().size(), plot + lesson.board.size()) << "the same plot, then the board";
@@ -145,7 +148,7 @@ TEST_F(LessonBoard, AtAnotherScreenSizeTheBoardStandsOnTheSameDenominators) {
 // as it was: its lesson, its graph's pixels, its title.
 TEST_F(LessonBoard, ARefusedFileIsNamedWithItsReasonAndChangesNothing) {
     drawWithEveryTool(2);
-    const QByteArray good = view::writeLesson(form().collectLesson());
+    const QByteArray good = lesson::writeLesson(form().document().collect());
     QByteArray newer = good;
     newer.replace("\"version\": 1", "\"version\": 2");
     QByteArray outOfRange = good;
@@ -187,18 +190,18 @@ TEST_F(LessonBoard, ARefusedFileIsNamedWithItsReasonAndChangesNothing) {
     if (permissionsCount) refused.push_back({locked, "no permission to read"});
     for (const Refused& r : refused) {
         SCOPED_TRACE(r.what);
-        const view::Lesson before = form().collectLesson();
+        const lesson::Lesson before = form().document().collect();
         const QImage pixels = graphPixels(form());
         const QString title = form().windowTitle();
         bool opened = true;
-        const testing::MessageBoxSeen seen = testing::whileMessageBoxOpen([&] { opened = form().openLessonFile(r.path); });
+        const testing::MessageBoxSeen seen = testing::whileMessageBoxOpen([&] { opened = form().lessonFiles().openFile(r.path); });
         EXPECT_FALSE(opened);
         ASSERT_TRUE(seen.shown);
         EXPECT_EQ(seen.title, "Tafelbild öffnen");
         EXPECT_TRUE(seen.text.startsWith("Das Tafelbild konnte nicht geöffnet werden.\n\nDatei: " + r.path + "\nGrund: "))
             << seen.text.toStdString();
         EXPECT_GT(seen.text.size() - seen.text.indexOf("Grund: "), 12) << "a reason is given";
-        EXPECT_EQ(form().collectLesson(), before);
+        EXPECT_EQ(form().document().collect(), before);
         EXPECT_TRUE(graphPixels(form()) == pixels);
         EXPECT_EQ(form().windowTitle(), title);
     }
@@ -211,16 +214,16 @@ TEST_F(LessonBoard, SavesTheWindowAndReportsAFailedSaveKeepingTheOldFile) {
     drawWithEveryTool(0);
     QTemporaryDir dir;
     const QString path = dir.filePath("stunde.velnorit");
-    ASSERT_TRUE(form().saveLessonTo(path));
-    EXPECT_EQ(form().lessonPath(), path);
-    EXPECT_FALSE(form().hasUnsavedChanges());
+    ASSERT_TRUE(form().lessonFiles().saveTo(path));
+    EXPECT_EQ(form().document().path(), path);
+    EXPECT_FALSE(form().document().isModified());
     EXPECT_EQ(form().windowTitle(), "Rationale Velnorit – stunde.velnorit[*]");
-    const view::LessonOrError read = view::readLessonFile(path);
-    ASSERT_TRUE(std::holds_alternative<view::Lesson>(read));
-    EXPECT_EQ(std::get<view::Lesson>(read), form().collectLesson());
+    const lesson::LessonOrError read = lesson::readLessonFile(path);
+    ASSERT_TRUE(std::holds_alternative<lesson::Lesson>(read));
+    EXPECT_EQ(std::get<lesson::Lesson>(read), form().document().collect());
 
     drawWithEveryTool(3);
-    EXPECT_TRUE(form().hasUnsavedChanges());
+    EXPECT_TRUE(form().document().isModified());
     QFile kept(path);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     const QByteArray before = kept.readAll();
@@ -236,11 +239,11 @@ TEST_F(LessonBoard, SavesTheWindowAndReportsAFailedSaveKeepingTheOldFile) {
     for (const auto& [target, what] : failing) {
         SCOPED_TRACE(what);
         bool saved = true;
-        const testing::MessageBoxSeen seen = testing::whileMessageBoxOpen([&] { saved = form().saveLessonTo(target); });
+        const testing::MessageBoxSeen seen = testing::whileMessageBoxOpen([&] { saved = form().lessonFiles().saveTo(target); });
         EXPECT_FALSE(saved);
         ASSERT_TRUE(seen.shown);
         EXPECT_TRUE(seen.text.startsWith("Das Tafelbild konnte nicht gespeichert werden.\n\nDatei: ")) << seen.text.toStdString();
-        EXPECT_TRUE(form().hasUnsavedChanges());
+        EXPECT_TRUE(form().document().isModified());
     }
     EXPECT_FALSE(QFileInfo("/dev/full").isFile()) << "the device was replaced";
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
@@ -252,38 +255,38 @@ TEST_F(LessonBoard, SavesTheWindowAndReportsAFailedSaveKeepingTheOldFile) {
 // undo after saving makes them again; the title's change mark goes along.
 // Opening a file is one step, and undo gives back the window of before.
 TEST_F(LessonBoard, SavingAndOpeningFollowTheHistory) {
-    EXPECT_FALSE(form().hasUnsavedChanges());
+    EXPECT_FALSE(form().document().isModified());
     EXPECT_FALSE(form().isWindowModified());
     chooseTool(1);
     stroke(near(1, 0), near(20, 0.2));
-    EXPECT_TRUE(form().hasUnsavedChanges());
+    EXPECT_TRUE(form().document().isModified());
     EXPECT_TRUE(form().isWindowModified());
     QTemporaryDir dir;
     const QString path = dir.filePath("stunde.velnorit");
-    ASSERT_TRUE(form().saveLessonTo(path));
-    const view::Lesson saved = form().collectLesson();
-    EXPECT_FALSE(form().hasUnsavedChanges());
+    ASSERT_TRUE(form().lessonFiles().saveTo(path));
+    const lesson::Lesson saved = form().document().collect();
+    EXPECT_FALSE(form().document().isModified());
     EXPECT_FALSE(form().isWindowModified());
-    form().cmdUndo_Click();
-    EXPECT_TRUE(form().hasUnsavedChanges());
+    form().extras().undo();
+    EXPECT_TRUE(form().document().isModified());
     EXPECT_TRUE(form().isWindowModified());
 
     drawWithEveryTool(2);
     c().vscNenner->setValue(c().vscNenner->value() + 7); // a redraw with other settings
-    const view::Lesson before = form().collectLesson();
+    const lesson::Lesson before = form().document().collect();
     const QImage pixels = graphPixels(form());
     ASSERT_NE(before, saved);
-    ASSERT_TRUE(form().openLessonFile(path));
-    EXPECT_EQ(form().collectLesson(), saved);
-    EXPECT_FALSE(form().hasUnsavedChanges());
+    ASSERT_TRUE(form().lessonFiles().openFile(path));
+    EXPECT_EQ(form().document().collect(), saved);
+    EXPECT_FALSE(form().document().isModified());
     EXPECT_EQ(c().cmdUndo->text(), "Rückgängig: Tafelbild öffnen");
-    form().cmdUndo_Click();
-    EXPECT_EQ(form().collectLesson(), before);
+    form().extras().undo();
+    EXPECT_EQ(form().document().collect(), before);
     EXPECT_TRUE(graphPixels(form()) == pixels);
-    EXPECT_TRUE(form().hasUnsavedChanges());
-    form().cmdRedo_Click();
-    EXPECT_EQ(form().collectLesson(), saved);
-    EXPECT_FALSE(form().hasUnsavedChanges());
+    EXPECT_TRUE(form().document().isModified());
+    form().extras().redo();
+    EXPECT_EQ(form().document().collect(), saved);
+    EXPECT_FALSE(form().document().isModified());
 }
 
 // The menu's dialogs: both offer "Tafelbild (*.velnorit)", a name typed
@@ -314,12 +317,12 @@ TEST_F(LessonBoard, TheDialogsOfferLessonFilesAndOpeningAsksAboutUnsavedChanges)
     const QString own = dir.filePath("stunde.velnorit");
     drawWithEveryTool(1);
     Seen saving;
-    testing::whileModalsOpen([&] { form().cmdSaveLessonAs_Click(); }, answering(saving, QMessageBox::Ok, dir.filePath("stunde")));
+    testing::whileModalsOpen([&] { form().lessonFiles().saveAs(); }, answering(saving, QMessageBox::Ok, dir.filePath("stunde")));
     EXPECT_EQ(saving.dialogs, QStringList("Tafelbild speichern unter: Tafelbild (*.velnorit)"));
-    ASSERT_EQ(form().lessonPath(), own);
+    ASSERT_EQ(form().document().path(), own);
     const QString other = dir.filePath("andere.velnorit");
     QFile otherFile(other);
-    ASSERT_TRUE(otherFile.open(QIODevice::WriteOnly) && otherFile.write(view::writeLesson(samples::everyKindLesson())) > 0);
+    ASSERT_TRUE(otherFile.open(QIODevice::WriteOnly) && otherFile.write(lesson::writeLesson(samples::everyKindLesson())) > 0);
     otherFile.close();
 
     const struct {
@@ -329,20 +332,20 @@ TEST_F(LessonBoard, TheDialogsOfferLessonFilesAndOpeningAsksAboutUnsavedChanges)
     } rows[] = {{QMessageBox::Cancel, false, false}, {QMessageBox::Discard, true, false}, {QMessageBox::Save, true, true}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.answer);
-        ASSERT_TRUE(form().openLessonFile(own));
-        const QByteArray ownBytes = view::writeLesson(form().collectLesson());
+        ASSERT_TRUE(form().lessonFiles().openFile(own));
+        const QByteArray ownBytes = lesson::writeLesson(form().document().collect());
         drawWithEveryTool(2);
-        const view::Lesson unsaved = form().collectLesson();
+        const lesson::Lesson unsaved = form().document().collect();
         Seen seen;
-        testing::whileModalsOpen([&] { form().cmdOpenLesson_Click(); }, answering(seen, row.answer, other));
+        testing::whileModalsOpen([&] { form().lessonFiles().open(); }, answering(seen, row.answer, other));
         ASSERT_EQ(seen.questions.size(), 1);
         EXPECT_EQ(seen.questions.first(), "Die Tafel hat ungespeicherte Änderungen.\nSollen sie vorher gespeichert werden?");
         EXPECT_EQ(seen.dialogs, row.opens ? QStringList("Tafelbild öffnen: Tafelbild (*.velnorit)") : QStringList());
-        EXPECT_EQ(form().collectLesson(), row.opens ? samples::everyKindLesson() : unsaved);
-        EXPECT_EQ(form().lessonPath(), row.opens ? other : own);
-        const view::LessonOrError inOwnFile = view::readLessonFile(own);
-        ASSERT_TRUE(std::holds_alternative<view::Lesson>(inOwnFile));
-        EXPECT_EQ(view::writeLesson(std::get<view::Lesson>(inOwnFile)), row.savesFirst ? view::writeLesson(unsaved) : ownBytes);
+        EXPECT_EQ(form().document().collect(), row.opens ? samples::everyKindLesson() : unsaved);
+        EXPECT_EQ(form().document().path(), row.opens ? other : own);
+        const lesson::LessonOrError inOwnFile = lesson::readLessonFile(own);
+        ASSERT_TRUE(std::holds_alternative<lesson::Lesson>(inOwnFile));
+        EXPECT_EQ(lesson::writeLesson(std::get<lesson::Lesson>(inOwnFile)), row.savesFirst ? lesson::writeLesson(unsaved) : ownBytes);
     }
 }
 
@@ -362,10 +365,20 @@ struct OwnStateFolder {
 
 class RecoveredBoard : protected OwnStateFolder, public LessonBoard {
 protected:
-    view::Lesson copyIn(const QString& path) {
-        const view::LessonOrError read = view::readLessonFile(path);
+    // What the timer does when it fires (at most RecoveryWriter::kDelayMs
+    // after a change; AStepSchedulesACopyThatSavingRemoves waits for it),
+    // done at once, and the worker awaited.
+    void writeWhenDue() {
+        shell::RecoveryWriter& recovery = form().document().recovery();
+        EXPECT_TRUE(recovery.pending()) << "the change is not noticed";
+        recovery.startWrite();
+        recovery.waitForWrite();
+    }
+
+    lesson::Lesson copyIn(const QString& path) {
+        const lesson::LessonOrError read = lesson::readLessonFile(path);
         if (const auto* reason = std::get_if<QString>(&read)) ADD_FAILURE() << reason->toStdString();
-        return std::holds_alternative<view::Lesson>(read) ? std::get<view::Lesson>(read) : view::Lesson{};
+        return std::holds_alternative<lesson::Lesson>(read) ? std::get<lesson::Lesson>(read) : lesson::Lesson{};
     }
 };
 
@@ -373,22 +386,22 @@ protected:
 // appears within two seconds and holds the board, and saving removes it.
 TEST_F(RecoveredBoard, AStepSchedulesACopyThatSavingRemoves) {
     QTemporaryDir saved;
-    const QString ownCopy = form().recoveryCopies().ownPath();
+    const QString ownCopy = form().document().recovery().copies().ownPath();
     const std::vector<std::pair<const char*, std::function<void()>>> steps = {
         {"a stroke", [&] { drawWithEveryTool(1); }},
         {"Alles", [&] { form().cmdAlles_Click(); }},
-        {"Rückgängig", [&] { form().cmdUndo_Click(); }},
+        {"Rückgängig", [&] { form().extras().undo(); }},
         {"the marker text", [&] { c().Text3->setText("neu"); }},
-        {"a colour", [&] { form().cmdColour_Click(2); }},
+        {"a colour", [&] { form().extras().chooseColour(2); }},
     };
     for (const auto& [what, step] : steps) {
         SCOPED_TRACE(what);
         step();
-        EXPECT_TRUE(form().recoveryCopyPending());
+        EXPECT_TRUE(form().document().recovery().pending());
         EXPECT_FALSE(QFile::exists(ownCopy)) << "written on the path of the step";
         EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(ownCopy); }, 2000));
-        EXPECT_EQ(copyIn(ownCopy), form().collectLesson());
-        ASSERT_TRUE(form().saveLessonTo(saved.filePath("stunde.velnorit")));
+        EXPECT_EQ(copyIn(ownCopy), form().document().collect());
+        ASSERT_TRUE(form().lessonFiles().saveTo(saved.filePath("stunde.velnorit")));
         EXPECT_EQ(copies(), QStringList()) << "saving leaves a copy";
     }
 }
@@ -407,33 +420,33 @@ TEST_F(RecoveredBoard, TheNextWindowRestoresOrRemovesTheCopyOfAnEndedOne) {
         SCOPED_TRACE(row.what);
         drawWithEveryTool(row.accept ? 2 : 3);
         auto ended = testing::startedForm();
-        ended->applyLesson(form().collectLesson());
+        ended->document().apply(form().document().collect());
         ended->cmdAlles_Click();
         if (row.saveFirst) {
-            ASSERT_TRUE(ended->saveLessonTo(saved.filePath("ende.velnorit")));
+            ASSERT_TRUE(ended->lessonFiles().saveTo(saved.filePath("ende.velnorit")));
         }
-        const view::Lesson left = ended->collectLesson();
+        const lesson::Lesson left = ended->document().collect();
         ended.reset();
         EXPECT_EQ(copies().size(), row.saveFirst ? 0 : 1) << copies().join(' ').toStdString();
 
         auto next = testing::startedForm();
         bool asked = false;
-        const bool restored = next->offerRecovery([&] {
+        const bool restored = next->document().offerRecovery([&] {
             asked = true;
             return row.accept;
         });
         EXPECT_EQ(asked, !row.saveFirst);
         EXPECT_EQ(restored, !row.saveFirst && row.accept);
         if (restored) {
-            EXPECT_EQ(next->collectLesson(), left);
-            EXPECT_TRUE(next->hasUnsavedChanges());
-            EXPECT_EQ(copies(), QStringList(QFileInfo(next->recoveryCopies().ownPath()).fileName()));
+            EXPECT_EQ(next->document().collect(), left);
+            EXPECT_TRUE(next->document().isModified());
+            EXPECT_EQ(copies(), QStringList(QFileInfo(next->document().recovery().copies().ownPath()).fileName()));
         } else {
             EXPECT_EQ(copies(), QStringList());
         }
         next.reset();
         QDir(dir.filePath("velnorit")).removeRecursively();
-        ASSERT_TRUE(form().saveLessonTo(saved.filePath("stunde.velnorit")));
+        ASSERT_TRUE(form().lessonFiles().saveTo(saved.filePath("stunde.velnorit")));
     }
 }
 
@@ -444,27 +457,27 @@ TEST_F(RecoveredBoard, ABoardTooLargeToOpenAgainIsNotSaved) {
     QTemporaryDir saved;
     const QString path = saved.filePath("stunde.velnorit");
     drawWithEveryTool(1);
-    ASSERT_TRUE(form().saveLessonTo(path));
+    ASSERT_TRUE(form().lessonFiles().saveTo(path));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
     file.close();
     drawWithEveryTool(2);
-    form().keepRecoveryCopy();
-    const view::Lesson lastThatOpens = form().collectLesson();
-    const QString ownCopy = form().recoveryCopies().ownPath();
+    form().document().recovery().writeNow();
+    const lesson::Lesson lastThatOpens = form().document().collect();
+    const QString ownCopy = form().document().recovery().copies().ownPath();
     ASSERT_EQ(copyIn(ownCopy), lastThatOpens);
 
-    view::Lesson huge = lastThatOpens;
-    const view::Lesson pen = samples::penLesson(1250, int(view::kMaxBoardOps / 1250));
+    lesson::Lesson huge = lastThatOpens;
+    const lesson::Lesson pen = samples::penLesson(1250, int(lesson::kMaxBoardOps / 1250));
     huge.board.insert(huge.board.end(), pen.board.begin(), pen.board.end());
-    form().applyLesson(huge);
-    form().keepRecoveryCopy();
+    form().document().apply(huge);
+    form().document().recovery().writeNow();
     EXPECT_EQ(copyIn(ownCopy), lastThatOpens);
     for (const QString& target : {path, saved.filePath("neu.velnorit")}) {
         SCOPED_TRACE(target.toStdString());
         bool written = true;
-        const testing::MessageBoxSeen seen = testing::whileMessageBoxOpen([&] { written = form().saveLessonTo(target); });
+        const testing::MessageBoxSeen seen = testing::whileMessageBoxOpen([&] { written = form().lessonFiles().saveTo(target); });
         EXPECT_FALSE(written);
         ASSERT_TRUE(seen.shown);
         EXPECT_EQ(seen.title, "Tafelbild speichern");
@@ -472,12 +485,147 @@ TEST_F(RecoveredBoard, ABoardTooLargeToOpenAgainIsNotSaved) {
                                          "\nGrund: Das Programm könnte die Datei nicht wieder öffnen. "))
             << seen.text.toStdString();
         EXPECT_TRUE(seen.text.contains("Zeichenschritte")) << seen.text.toStdString();
-        EXPECT_TRUE(form().hasUnsavedChanges());
-        EXPECT_EQ(form().lessonPath(), path);
+        EXPECT_TRUE(form().document().isModified());
+        EXPECT_EQ(form().document().path(), path);
     }
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
     EXPECT_FALSE(QFile::exists(saved.filePath("neu.velnorit")));
+}
+
+} // namespace
+} // namespace velnorit
+
+namespace velnorit {
+namespace {
+
+// Every value a lesson file keeps, changed after a save and changed back:
+// each change shows the title's mark and leaves a recovery copy of the
+// board within two seconds; changing it back (undo, for what a step
+// changed) makes the board saved again, without mark and without copy.
+TEST_F(RecoveredBoard, EveryStoredValueMakesTheBoardUnsavedUntilItIsBack) {
+    QTemporaryDir saved;
+    ASSERT_TRUE(form().lessonFiles().saveTo(saved.filePath("stunde.velnorit")));
+    const QString ownCopy = form().document().recovery().copies().ownPath();
+    const auto undo = [this] { form().extras().undo(); };
+    struct Row {
+        const char* value;
+        std::function<void()> change;
+        std::function<void()> back;
+    };
+    const std::vector<Row> rows = {
+        {"target", [&] { setParameters(6, 1, 3); }, undo},
+        {"sign", [&] { c().Option1[1]->click(); }, undo},
+        {"zoom", [&] { c().vscMaßstab->setValue(7); }, undo},
+        {"window", [&] { c().vscMassX->setValue(2); }, undo},
+        {"pan", [&] { c().hscn->setValue(30); }, [&] { c().hscn->setValue(0); }},
+        {"list shown", [&] { form().cmdAusblenden_Click(); }, [&] { form().cmdEinblenden_Click(); }},
+        {"marker text", [&] { c().Text3->setText("x"); }, [&] { c().Text3->setText("*"); }},
+        {"colour", [&] { form().extras().chooseColour(2); }, [&] { form().extras().chooseColour(1); }},
+        {"tool", [&] { chooseTool(3); }, [&] { chooseTool(1); }},
+        {"drawing", [&] { stroke(near(1, 0), near(9, 0.1)); }, undo},
+        {"wiped", [&] { form().cmdAlles_Click(); }, undo},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.value);
+        ASSERT_FALSE(form().document().isModified());
+        row.change();
+        EXPECT_TRUE(form().document().isModified());
+        EXPECT_TRUE(form().isWindowModified());
+        writeWhenDue();
+        ASSERT_TRUE(QFile::exists(ownCopy)) << "no copy";
+        EXPECT_EQ(copyIn(ownCopy), form().document().collect());
+
+        row.back();
+        EXPECT_FALSE(form().document().isModified());
+        EXPECT_FALSE(form().isWindowModified());
+        writeWhenDue();
+        EXPECT_EQ(copies(), QStringList()) << "a copy of a saved board";
+    }
+}
+
+// A redraw that draws the same picture, with nothing on it that it would
+// wipe, changes nothing: no step, no mark, no copy. With a drawing on the
+// graph it wipes the drawing, and that is a step.
+TEST_F(RecoveredBoard, ARedrawThatChangesNothingIsNoStep) {
+    QTemporaryDir saved;
+    ASSERT_TRUE(form().lessonFiles().saveTo(saved.filePath("stunde.velnorit")));
+    const std::size_t steps = form().document().history().stepCount();
+    form().Command1_Click();
+    form().cmdZeichnen_Click();
+    EXPECT_EQ(form().document().history().stepCount(), steps);
+    EXPECT_FALSE(form().document().isModified());
+    EXPECT_FALSE(form().document().recovery().pending() && form().document().isModified());
+
+    stroke(near(1, 0), near(9, 0.1));
+    form().Command1_Click();
+    EXPECT_EQ(form().document().history().stepCount(), steps + 2);
+    EXPECT_EQ(c().cmdUndo->text(), "Rückgängig: Zeichnen");
+    EXPECT_TRUE(form().document().isModified());
+}
+
+// While the button is held, the copy follows the stroke drawn so far, at
+// most every kDelayMs, and holds it after the window is killed (here: the
+// copy as written while the button was still down).
+TEST_F(RecoveredBoard, AStrokeStillDrawnIsInTheCopy) {
+    QTemporaryDir saved;
+    ASSERT_TRUE(form().lessonFiles().saveTo(saved.filePath("stunde.velnorit")));
+    const QString ownCopy = form().document().recovery().copies().ownPath();
+    chooseTool(1);
+    const std::size_t before = opCount();
+    press(near(1, 0));
+    EXPECT_TRUE(form().document().isModified());
+    for (int x = 2; x < 12; ++x) move(near(x, 0.01 * x));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(ownCopy); }, 2000));
+    form().document().recovery().waitForWrite();
+    const std::size_t firstPart = copyIn(ownCopy).board.size();
+    EXPECT_EQ(firstPart, opCount() - before);
+    EXPECT_TRUE(form().document().recovery().pending()) << "the copy does not follow the stroke";
+
+    for (int x = 12; x < 20; ++x) move(near(x, 0.01 * x));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return copyIn(ownCopy).board.size() > firstPart; }, 2500));
+    form().document().recovery().waitForWrite();
+    EXPECT_EQ(copyIn(ownCopy), form().document().collect());
+    release(near(19, 0.19));
+    EXPECT_EQ(c().cmdUndo->text(), "Rückgängig: Freihand");
+}
+
+// A copy that cannot be written is shown once, in German, beside the
+// window and without stopping it; the next failures are not shown again
+// until a copy has been written.
+TEST_F(RecoveredBoard, ACopyThatCannotBeWrittenIsShownOnce) {
+    QFile blocker(dir.filePath("velnorit"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
+    blocker.close();
+    QStringList shown;
+    QObject::connect(&form().document(), &shell::LessonDocument::recoveryCopyFailed,
+                     [&](const QString& reason) { shown << reason; });
+    stroke(near(1, 0), near(9, 0.1));
+    form().document().recovery().writeNow();
+    c().Text3->setText("x");
+    form().document().recovery().writeNow();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown.first().contains("Ordner")) << shown.first().toStdString();
+    QMessageBox* box = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* candidate = qobject_cast<QMessageBox*>(top); candidate && candidate->isVisible()) box = candidate;
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->windowTitle(), "Sicherungskopie");
+    EXPECT_FALSE(box->isModal());
+    EXPECT_TRUE(box->text().startsWith("Die Sicherungskopie des Tafelbilds konnte nicht geschrieben werden."));
+    box->close();
+
+    // Written again, then failing again: shown again.
+    ASSERT_TRUE(QFile::remove(dir.filePath("velnorit")));
+    form().document().recovery().writeNow();
+    EXPECT_EQ(copies().size(), 1);
+    ASSERT_TRUE(QDir(dir.filePath("velnorit")).removeRecursively());
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    c().Text3->setText("y");
+    form().document().recovery().writeNow();
+    EXPECT_EQ(shown.size(), 2);
+    QFile::remove(dir.filePath("velnorit"));
 }
 
 } // namespace

@@ -7,5 +7,8 @@ velnorit_widget_test(tools_tests
     ${CMAKE_CURRENT_LIST_DIR}/slope_tool_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/undo_history_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/lesson_board_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/keyboard_cursor_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/graph_cursor_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/teaching_aids_test.cpp
     ${PROJECT_SOURCE_DIR}/tests/support/sample_lessons.cpp
   LIBRARIES velnorit_shell)

@@ -1,5 +1,7 @@
 // Undo and redo of the menu "Extras" on the real window: each kind of step,
 // compared by the graph's retained drawing and by the controls.
+#include "shell/lesson_document.h"
+#include "shell/extras_commands.h"
 #include "tools_window.h"
 
 #include <QApplication>
@@ -33,8 +35,8 @@ bool sameDrawing(const std::vector<RecordedOp>& a, const std::vector<RecordedOp>
 class UndoRedo : public ToolsWindow {
 protected:
     std::vector<RecordedOp> drawing() const { return opsSince(0); }
-    void undo() { form().cmdUndo_Click(); }
-    void redo() { form().cmdRedo_Click(); }
+    void undo() { form().extras().undo(); }
+    void redo() { form().extras().redo(); }
 };
 
 // One step of each tool: undo takes exactly its operations away, redo puts
@@ -138,9 +140,9 @@ TEST_F(UndoRedo, ANewStepDropsWhatCouldHaveBeenRedone) {
     stroke(near(0, 0), near(5, 0.1));
     stroke(near(1, 0), near(6, 0.1));
     undo();
-    ASSERT_TRUE(form().undoHistory().canRedo());
+    ASSERT_TRUE(form().document().history().canRedo());
     stroke(near(2, 0), near(7, 0.1));
-    EXPECT_FALSE(form().undoHistory().canRedo());
+    EXPECT_FALSE(form().document().history().canRedo());
     const std::vector<RecordedOp> now = drawing();
     redo();
     EXPECT_TRUE(sameDrawing(drawing(), now));
@@ -157,12 +159,12 @@ TEST_F(UndoRedo, ZeichnenIsUndoneButTheReadoutIsNoStep) {
     undo();
     EXPECT_TRUE(sameDrawing(drawing(), drawn));
     undo();
-    EXPECT_FALSE(form().undoHistory().canUndo());
+    EXPECT_FALSE(form().document().history().canUndo());
     move(near(3, 0));
     move(near(4, 0.01));
     chooseTool(3);
     move(near(5, 0));
-    EXPECT_FALSE(form().undoHistory().canUndo());
+    EXPECT_FALSE(form().document().history().canUndo());
 }
 
 // The entries name the step they would take back or do again, and are
@@ -238,10 +240,10 @@ TEST_F(UndoRedo, KeepsAtLeastAHundredStepsAndDropsTheOldest) {
     }
     // Strokes of normal size stay far below the memory budget: the stack
     // keeps as many as its limit allows.
-    EXPECT_EQ(form().undoHistory().stepCount(), tools::UndoHistory::kMaxSteps);
+    EXPECT_EQ(form().document().history().stepCount(), tools::UndoHistory::kMaxSteps);
     for (int i = 0; i < 100; ++i) undo();
     EXPECT_EQ(opCount(), sizes[sizes.size() - 100]);
-    while (form().undoHistory().canUndo()) undo();
+    while (form().document().history().canUndo()) undo();
     EXPECT_GT(opCount(), start);
 }
 
@@ -272,7 +274,7 @@ private:
 // state stays with the kept steps.
 TEST_F(UndoRedo, TheMemoryBudgetDropsTheOldestButKeepsAHundredSteps) {
     using tools::UndoHistory;
-    UndoHistory& history = form().undoHistory();
+    UndoHistory& history = form().document().history();
     QUndoStack& stack = history.stack();
     constexpr std::size_t kSmall = std::size_t{64} << 10;    // 300 of them hold 19 MB
     constexpr std::size_t kLarge = UndoHistory::kBudgetBytes / 12;
@@ -336,10 +338,10 @@ TEST_F(UndoRedo, TheToolAndColourEntriesShowTheChoiceInUse) {
     const std::array<Qt::Key, 4> toolKeys = {Qt::Key_F5, Qt::Key_F6, Qt::Key_F7, Qt::Key_F8};
     const std::array<Qt::Key, 4> colourKeys = {Qt::Key_1, Qt::Key_4, Qt::Key_2, Qt::Key_3}; // by box
     const auto lessonWith = [this](int tool, int colour) {
-        shell::WindowChoices choices = form().windowChoices();
+        shell::WindowChoices choices = shell::windowChoicesOf(form().controls());
         choices.tool = tool;
         choices.colour = colour;
-        form().applyWindowChoices(choices);
+        shell::applyWindowChoices(form().controls(), form().pointerTools(), choices);
     };
     struct Way {
         const char* name;
@@ -353,8 +355,8 @@ TEST_F(UndoRedo, TheToolAndColourEntriesShowTheChoiceInUse) {
          [this](int i) { c().cmdColour[static_cast<std::size_t>(i)]->trigger(); }},
         {"control", [this](int i) { chooseTool(i); },
          [this](int i) { QTest::mouseClick(c().Picture2[static_cast<std::size_t>(i)], Qt::LeftButton); }},
-        {"lesson", [&](int i) { lessonWith(i, form().windowChoices().colour); },
-         [&](int i) { lessonWith(form().windowChoices().tool, i); }}};
+        {"lesson", [&](int i) { lessonWith(i, shell::windowChoicesOf(form().controls()).colour); },
+         [&](int i) { lessonWith(shell::windowChoicesOf(form().controls()).tool, i); }}};
     const auto checkedAlone = [](const std::array<QAction*, 4>& entries, std::size_t chosen) {
         for (std::size_t i = 0; i < entries.size(); ++i)
             if (entries[i]->isChecked() != (i == chosen)) return false;
@@ -367,7 +369,7 @@ TEST_F(UndoRedo, TheToolAndColourEntriesShowTheChoiceInUse) {
             EXPECT_TRUE(c().Option2[static_cast<std::size_t>(i)]->isChecked());
             EXPECT_TRUE(checkedAlone(c().cmdTool, static_cast<std::size_t>(i)));
             way.colour(i);
-            EXPECT_EQ(form().windowChoices().colour, i);
+            EXPECT_EQ(shell::windowChoicesOf(form().controls()).colour, i);
             EXPECT_TRUE(checkedAlone(c().cmdColour, static_cast<std::size_t>(i)));
         }
 }

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <string>
 
 namespace velnorit::view {
@@ -397,6 +398,53 @@ TEST_F(SurfaceRepaint, MovingADecorationRepaintsItsOldAndNewPlace) {
     EXPECT_TRUE(surface.painted.contains(QRect(200, 100, 10, 10)));
     EXPECT_FALSE(surface.painted.contains(QPoint(150, 105)));
     EXPECT_TRUE(QRect(95, 95, 120, 20).contains(surface.painted.boundingRect()));
+}
+
+// Showing a drawing step by step: the screen paints the first operations
+// only and repaints just what appears; a file gets the whole drawing; any
+// change of the drawing shows all of it again.
+TEST_F(SurfaceRepaint, ShowsOnlyTheFirstOperationsOnTheScreen) {
+    surface.line(10, 10, 50, 10, kRed, LineMode::FilledBox);   // 0
+    surface.line(100, 100, 140, 140, kBlue, LineMode::FilledBox); // 1
+    surface.line(300, 200, 340, 240, kBlack, LineMode::FilledBox); // 2
+    forget();
+    surface.setShownOperations(1);
+    EXPECT_FALSE(surface.showsAllOperations());
+    EXPECT_EQ(surface.shownOperations(), 1u);
+    settle();
+    EXPECT_TRUE(surface.painted.contains(QRect(101, 101, 38, 38)));
+    EXPECT_FALSE(surface.painted.contains(QPoint(20, 20))) << "what stays is not painted again";
+    QImage screen = rendered(surface);
+    EXPECT_EQ(pixelAt(screen, 120, 120), kWhite);
+    EXPECT_EQ(pixelAt(screen, 320, 220), kWhite);
+
+    QImage file(surface.size(), QImage::Format_RGB32);
+    QPainter painter(&file);
+    surface.paintContent(painter, surface.rect());
+    painter.end();
+    EXPECT_EQ(pixelAt(file, 120, 120), kBlue);
+    EXPECT_EQ(pixelAt(file, 320, 220), kBlack);
+
+    forget();
+    surface.setShownOperations(2);
+    settle();
+    EXPECT_TRUE(QRect(95, 95, 50, 50).contains(surface.painted.boundingRect()));
+    screen = rendered(surface);
+    EXPECT_EQ(pixelAt(screen, 120, 120), kBlue);
+    EXPECT_EQ(pixelAt(screen, 320, 220), kWhite);
+    surface.showAllOperations();
+    EXPECT_EQ(pixelAt(rendered(surface), 320, 220), kBlack);
+
+    const auto limitGoesBy = [this](const char* change, const std::function<void()>& act) {
+        surface.setShownOperations(1);
+        act();
+        EXPECT_TRUE(surface.showsAllOperations()) << change;
+    };
+    limitGoesBy("append", [this] { surface.appendDrawing(surface.drawing().slice(2)); });
+    limitGoesBy("truncate", [this] { surface.truncateDrawing(3); });
+    QSignalSpy cleared(&surface, &DrawingSurface::cleared);
+    limitGoesBy("cls", [this] { surface.cls(); });
+    EXPECT_EQ(cleared.count(), 1);
 }
 
 // --- Decorations, children, pointer and mouse in user units

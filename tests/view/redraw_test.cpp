@@ -260,6 +260,30 @@ TEST_F(Redraw, TwiceInARowGivesTheSameDrawingAndTheSameList) {
     EXPECT_NE(firstList.find("\r\n\r\n  > 10/ 9       1/ 144    5 *\r\n"), std::string::npos);
 }
 
+// The trace of a redraw: after each denominator's step the drawing holds
+// exactly the operations up to that step (the marks and labels of n all lie
+// in n's column), and every record line of the list has its place.
+TEST_F(Redraw, TracesTheDrawingPerDenominatorAndTheRecordLines) {
+    harness.startUp();
+    for (const Integer window : {Integer{0}, Integer{19}}) {
+        harness.controls().vscMassX->setValue(window);
+        const RedrawTrace& trace = harness.view().trace();
+        const std::vector<Op> ops = opsOf(harness.graph());
+        EXPECT_EQ(trace.drawingSizeAfter(0), 0u);
+        EXPECT_EQ(trace.drawingSizeAfter(kLastDenominator), ops.size());
+        for (const int n : {1, 2, 9, 500, 501, 9501, 10000}) {
+            const std::size_t from = trace.drawingSizeAfter(n - 1);
+            const std::size_t to = trace.drawingSizeAfter(n);
+            ASSERT_LT(from, to) << n;
+            EXPECT_EQ(opsOfDenominator(std::vector<Op>(ops.begin() + from, ops.begin() + to), n).size(), to - from) << n;
+        }
+        ResultListBuilder expected;
+        scanFor({true, false, 5, 0, 2}, expected);
+        EXPECT_EQ(trace.recordPlaces(), expected.places());
+        EXPECT_EQ(harness.controls().Text5->crLfText(), expected.text());
+    }
+}
+
 TEST_F(Redraw, ShowsTheLastWindowAndPansWithoutRedrawing) {
     harness.startUp();
     harness.controls().vscMassX->setValue(19);

@@ -7,6 +7,7 @@ namespace velnorit {
 namespace {
 
 using namespace velnorit::view;
+using namespace velnorit::lesson;
 
 TEST(ValueScrollBar, TheUpperArrowRaisesAVerticalBar) {
     for (const ScrollBarRange& range : {kWurzelBar, kAbsBar, kNennerBar, kMaßstabBar, kMassXBar}) {

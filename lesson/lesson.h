@@ -1,31 +1,15 @@
 #pragma once
 
-#include "view/retained_drawing.h" // OpKind, RgbValue
-#include "view/view_settings.h"
+#include "lesson/board_op.h"
+#include "lesson/view_settings.h"
 
 #include <QByteArray>
 #include <QString>
 
-#include <cstdint>
-#include <string>
 #include <variant>
 #include <vector>
 
-namespace velnorit::view {
-
-// One operation that the blackboard tools drew on the graph, in the graph's user units
-// (x the denominator, y the value), as it stands in the graph's retained drawing.
-// Coordinates a kind does not use are 0 (Dot and Text use x1, y1; Circle x1, y1 and
-// the radius x2), fontSize is 0 and text empty for all kinds but Text.
-struct BoardOp {
-    OpKind kind = OpKind::Line;
-    std::uint8_t width = 1;
-    RgbValue color = 0;
-    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
-    float fontSize = 0; // Text only
-    std::string text;   // Text only, UTF-8
-    bool operator==(const BoardOp&) const = default;
-};
+namespace velnorit::lesson {
 
 // A lesson file ("Tafelbild", *.velnorit): everything needed to open the window again as it was.
 struct Lesson {
@@ -66,4 +50,4 @@ using LessonOrError = std::variant<Lesson, QString>; // QString: the German reas
 LessonOrError readLesson(const QByteArray& bytes);   // pure; validates every value
 LessonOrError readLessonFile(const QString& path);   // refuses folders, unreadable and over-large files before reading
 
-} // namespace velnorit::view
+} // namespace velnorit::lesson

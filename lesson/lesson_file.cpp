@@ -1,12 +1,12 @@
 // Opening a lesson file: what can be told about the file is checked before a
 // byte of it is read, so that a folder, a device or a huge file is refused at
 // once instead of hanging the window. Saving one: only bytes that open again.
-#include "view/lesson_file.h"
+#include "lesson/lesson.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-namespace velnorit::view {
+namespace velnorit::lesson {
 
 namespace {
 
@@ -52,4 +52,4 @@ LessonOrError readLessonFile(const QString& path) {
     return readLesson(bytes);
 }
 
-} // namespace velnorit::view
+} // namespace velnorit::lesson

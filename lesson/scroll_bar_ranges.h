@@ -6,7 +6,7 @@
 
 // The ranges of the window's scroll bars, known to the bars themselves and to
 // everything that checks a value before it reaches them (a lesson file).
-namespace velnorit::view {
+namespace velnorit::lesson {
 
 // The range of a scroll bar as the program sees it: the value at the top (or
 // left) end, the value at the bottom (or right) end, the change per arrow
@@ -28,11 +28,4 @@ inline constexpr ScrollBarRange kMaßstabBar{Qt::Vertical, 30, 1, 1, 10, 3};
 inline constexpr ScrollBarRange kMassXBar{Qt::Vertical, 19, 0, 1, 1, 0};
 inline constexpr ScrollBarRange kHscnBar{Qt::Horizontal, 0, 750, 1, 10, 0};
 
-// Whether a value lies between the two ends of a bar, whichever end is larger.
-constexpr bool inRange(const ScrollBarRange& range, long long value) {
-    const long long a = range.topOrLeftValue;
-    const long long b = range.bottomOrRightValue;
-    return value >= (a < b ? a : b) && value <= (a < b ? b : a);
-}
-
-} // namespace velnorit::view
+} // namespace velnorit::lesson

@@ -2,7 +2,7 @@
 
 #include "core/integer_rules.h"
 
-namespace velnorit::view {
+namespace velnorit::lesson {
 
 // Everything the user sets that decides what redraw draws, and where the
 // graph is panned to: the three parameter bars, the sign options, the zoom,
@@ -19,12 +19,4 @@ struct ViewSettings {
     bool operator==(const ViewSettings&) const = default;
 };
 
-// Told before and after every redraw (the blackboard's undo listens).
-class RedrawListener {
-public:
-    virtual ~RedrawListener() = default;
-    virtual void aboutToRedraw() = 0;
-    virtual void redrawn() = 0;
-};
-
-} // namespace velnorit::view
+} // namespace velnorit::lesson

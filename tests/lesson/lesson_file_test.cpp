@@ -1,4 +1,4 @@
-#include "view/lesson_file.h"
+#include "lesson/lesson.h"
 
 #include "../support/sample_lessons.h"
 
@@ -17,7 +17,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace velnorit::view {
+namespace velnorit::lesson {
 namespace {
 
 QString reasonOf(const LessonOrError& result) {
@@ -398,4 +398,4 @@ TEST(LessonFile, TheSeedFilesAreReadAndWrittenAgainUnchanged) {
 }
 
 } // namespace
-} // namespace velnorit::view
+} // namespace velnorit::lesson

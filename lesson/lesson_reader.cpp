@@ -1,9 +1,9 @@
 // Reads a lesson from JSON text and checks every value before anything is
 // returned: a file is treated as hostile, and the window must be able to
 // take whatever this accepts.
-#include "view/control_ranges.h"
-#include "view/lesson_file.h"
-#include "view/lesson_format.h"
+#include "lesson/scroll_bar_ranges.h"
+#include "lesson/lesson.h"
+#include "lesson/lesson_format.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,11 +12,11 @@
 #include <algorithm>
 #include <cmath>
 
-namespace velnorit::view {
+namespace velnorit::lesson {
 
 namespace {
 
-using namespace lesson_format;
+using namespace format;
 
 // Thrown inside the reader only; readLesson turns it into its result.
 struct Refusal {
@@ -313,4 +313,4 @@ LessonOrError readLesson(const QByteArray& bytes) {
     }
 }
 
-} // namespace velnorit::view
+} // namespace velnorit::lesson

@@ -1,19 +1,19 @@
 // Writes a lesson as JSON text by hand: Qt's writer would widen every float
 // to a double and print up to 17 digits, which makes a board of free-hand
 // strokes several times larger and slower to write.
-#include "view/lesson_file.h"
-#include "view/lesson_format.h"
+#include "lesson/lesson.h"
+#include "lesson/lesson_format.h"
 
 #include <bit>
 #include <charconv>
 #include <cstdio>
 #include <string_view>
 
-namespace velnorit::view {
+namespace velnorit::lesson {
 
 namespace {
 
-using namespace lesson_format;
+using namespace format;
 
 class JsonText {
 public:
@@ -175,4 +175,4 @@ QByteArray writeLesson(const Lesson& lesson) {
     return out.take();
 }
 
-} // namespace velnorit::view
+} // namespace velnorit::lesson

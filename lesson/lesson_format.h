@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/retained_drawing.h"
+#include "lesson/board_op.h"
 
 #include <array>
 #include <optional>
@@ -8,7 +8,7 @@
 
 // The names that a lesson file gives to the kinds of board operations, shared
 // by its writer and its reader.
-namespace velnorit::view::lesson_format {
+namespace velnorit::lesson::format {
 
 struct KindName {
     OpKind kind;
@@ -43,4 +43,4 @@ inline std::optional<KindName> kindNamed(std::string_view name) {
     return std::nullopt;
 }
 
-} // namespace velnorit::view::lesson_format
+} // namespace velnorit::lesson::format
