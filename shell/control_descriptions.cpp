@@ -2,6 +2,7 @@
 
 #include "view/accessible_controls.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHelpEvent>
@@ -85,7 +86,7 @@ void describeControls(const view::FormControls& c) {
         {c.Option2[2], QStringLiteral("Stempel"), QStringLiteral("Den Text daneben auf den Graph stempeln (F7)")},
         {c.Option2[3], {}, QStringLiteral("Auf dem Graph radieren (F8)")},
         {c.Text3, QStringLiteral("Stempeltext"), QStringLiteral("Der Text, den der Stempel setzt")},
-        {c.Picture2[4], QStringLiteral("Zeichenfarbe"), {}},
+        {c.Picture2[view::kPenColourBox], QStringLiteral("Zeichenfarbe"), {}},
     };
     for (const Description& d : descriptions) {
         if (!d.name.isEmpty()) d.control->setAccessibleName(d.name);
@@ -97,8 +98,15 @@ void describeControls(const view::FormControls& c) {
     view::setSurfaceRole(*c.Picture1, view::SurfaceRole::Panel);
     view::setSurfaceRole(*c.picLegende, view::SurfaceRole::Picture);
     view::setSurfaceRole(*c.picGraph, view::SurfaceRole::Graph);
-    for (std::size_t i = 0; i < 4; ++i) view::setSurfaceRole(*c.Picture2[i], view::SurfaceRole::ColourChoice);
-    view::setSurfaceRole(*c.Picture2[4], view::SurfaceRole::ColourInUse);
+    for (std::size_t i = 0; i < view::kPenColourBox; ++i)
+        view::setSurfaceRole(*c.Picture2[i], view::SurfaceRole::ColourChoice);
+    view::DrawingSurface* pen = c.Picture2[view::kPenColourBox];
+    view::setSurfaceRole(*pen, view::SurfaceRole::ColourInUse);
+    // Its name says the colour ("Zeichenfarbe: Blau"): a new colour is a new name.
+    QObject::connect(pen, &view::DrawingSurface::backColorChanged, pen, [pen] {
+        QAccessibleEvent renamed(pen, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&renamed);
+    });
 
     new ToolTipBesideReadout(c.picGraph);
 }

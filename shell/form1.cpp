@@ -41,7 +41,7 @@ Form1::Form1() : state_(std::make_unique<WindowState>()) {
     lessonFiles_ = std::make_unique<LessonFileCommands>(*document_, this);
     extras_ = std::make_unique<ExtrasCommands>(this, c_, *graphView_, *pointerTools_, *document_);
     createUndoEntries();
-    new GraphNarration(*graphView_, c_, &document_->history(), this); // owned by the window
+    narration_ = std::make_unique<GraphNarration>(*graphView_, c_);
     new HandbookCommand(c_.cmdHandbuch, this);
     bindEvents();
     teachingAids_ = std::make_unique<TeachingAids>(*state_, c_, *graphView_, *pointerTools_,

@@ -15,24 +15,23 @@ QString readoutOf(const view::FormControls& controls) { return controls.Text6->t
 
 } // namespace
 
-GraphNarration::GraphNarration(view::GraphView& view, const view::FormControls& controls, view::RedrawListener* next,
-                               QObject* parent)
-    : QObject(parent), view_(view), controls_(controls), next_(next), readout_(readoutOf(controls)) {
-    view_.setRedrawListener(this);
+GraphNarration::GraphNarration(view::GraphView& view, const view::FormControls& controls)
+    : view_(view), controls_(controls), readout_(readoutOf(controls)) {
+    view_.addRedrawListener(this);
     view::setSurfaceNarration(*controls_.picGraph, {[this] { return description(); }, [this] { return text(); }});
     connect(controls_.Text6, &QPlainTextEdit::textChanged, this, &GraphNarration::readoutChanged);
 }
 
-// The view and the controls may be gone already (this object goes with the
-// window, after its members): nothing of them is touched here.
-GraphNarration::~GraphNarration() = default;
-
-void GraphNarration::aboutToRedraw() {
-    if (next_ != nullptr) next_->aboutToRedraw();
+// Goes before the view and the controls: a screen reader that asks later
+// gets no words from it.
+GraphNarration::~GraphNarration() {
+    view_.removeRedrawListener(this);
+    view::setSurfaceNarration(*controls_.picGraph, {});
 }
 
+void GraphNarration::aboutToRedraw() {}
+
 void GraphNarration::redrawn() {
-    if (next_ != nullptr) next_->redrawn();
     drawn_ = view_.drawnSettings();
     description_.reset();
     QAccessibleEvent event(controls_.picGraph, QAccessible::DescriptionChanged);

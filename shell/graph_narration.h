@@ -22,10 +22,7 @@ namespace velnorit::shell {
 // its own, the one that writes the list.
 class GraphNarration : public QObject, public view::RedrawListener {
 public:
-    // Listens to the view's redraws and passes them on to next (the
-    // history of the blackboard), which listened before.
-    GraphNarration(view::GraphView& view, const view::FormControls& controls, view::RedrawListener* next,
-                   QObject* parent);
+    GraphNarration(view::GraphView& view, const view::FormControls& controls);
     ~GraphNarration() override;
 
     void aboutToRedraw() override;
@@ -39,7 +36,6 @@ private:
 
     view::GraphView& view_;
     const view::FormControls& controls_;
-    view::RedrawListener* next_;
     std::optional<view::ViewSettings> drawn_; // of the last redraw; none before the first
     mutable std::optional<QString> description_;
     QString readout_; // as last told

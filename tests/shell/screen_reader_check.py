@@ -10,6 +10,7 @@ told by its event.
 
     screen_reader_check.py PROGRAM
 """
+import re
 import subprocess
 import sys
 import time
@@ -218,27 +219,28 @@ try:
     xdotool("key", "Escape")
     pump(TIMEOUT, lambda: not handbook_shown())
 
-    # The readout: its text is the graph's text, and its change is told. With
-    # the keyboard cursor a step to the right on the graph moves it; without
-    # it, the pointer does.
-    events.clear()
-    gx, gy = centre(graph)
+    # The readout after a keyboard step: a click gives the graph the keyboard
+    # (the readout shows the denominator under the pointer), Right moves the
+    # keyboard cursor one denominator on; the graph's text is the new readout,
+    # and its change is told.
     graph_extents = graph.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     legend = find(app, "Legende").queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     px, py = legend.x + legend.width + 40, (graph_extents.y + graph_extents.height // 2) + 40
-    if graph.getState().contains(pyatspi.STATE_FOCUSABLE):
-        print("the readout follows a keyboard step")
-        xdotool("mousemove", px, py, "click", 1)
-        pump(0.3)
-        xdotool("key", "Right")
-    else:
-        print("the readout follows a pointer move (the graph takes no keyboard yet)")
-        xdotool("mousemove", px, py)
+    check_true("the graph takes the keyboard", graph.getState().contains(pyatspi.STATE_FOCUSABLE))
+    xdotool("mousemove", px, py, "click", 1)
+    pump(TIMEOUT, lambda: graph.getState().contains(pyatspi.STATE_FOCUSED))
+    before = text_of(graph)
+    events.clear()
+    xdotool("key", "Right")
     check_true("the change of the readout is told for the graph",
                wait_for_event("object:text-changed", graph.name))
     readout = text_of(graph)
-    check_true("the readout can be read from the graph",
+    denominator = lambda text: int(re.match(r"\s*-?\d+ /\s*(\d+) =", text).group(1)) if re.match(
+        r"\s*-?\d+ /\s*(\d+) =", text) else None
+    check_true("the readout after a keyboard step can be read from the graph",
                "Ziel:" in readout and "Gen.: 1/" in readout, readout.replace("\n", " | "))
+    check("the keyboard step reads the next denominator", denominator(readout),
+          denominator(before) + 1 if denominator(before) is not None else None)
 finally:
     program.terminate()
     program.wait(timeout=TIMEOUT)
