@@ -65,6 +65,8 @@ void Form1::createExtrasMenu() {
     c_.cmdSchritte = entry(QStringLiteral("Schritt für Schritt"), {QKeySequence(Qt::Key_F9)});
     c_.cmdPraesentation = entry(QStringLiteral("Präsentation"), {QKeySequence(Qt::Key_F11)});
     c_.cmdKettenbruch = extras->addAction(QStringLiteral("Kettenbruch …"));
+    extras->addSeparator();
+    c_.cmdHandbuch = entry(QStringLiteral("Handbuch"), {QKeySequence(Qt::Key_F1)});
 }
 
 namespace {

@@ -1,11 +1,15 @@
 #include "shell/form1.h"
 
+#include "shell/control_descriptions.h"
 #include "shell/extras_commands.h"
+#include "shell/graph_narration.h"
+#include "shell/handbook_window.h"
 #include "shell/lesson_document.h"
 #include "shell/lesson_file_commands.h"
 #include "shell/messages.h"
 #include "shell/presentation.h"
 #include "shell/teaching_aids.h"
+#include "view/accessible_controls.h"
 #include "view/regional_numbers.h"
 
 #include <QCoreApplication>
@@ -27,7 +31,10 @@ void showInformation(QWidget* parent, const QString& title, const QString& text)
 } // namespace
 
 Form1::Form1() : state_(std::make_unique<WindowState>()) {
+    // Before any control exists: Qt keeps the first interface it makes for one.
+    view::installAccessibleControls();
     createControls();
+    describeControls(c_);
     applyTabOrder();
     graphView_ = std::make_unique<view::GraphView>(*state_, c_);
     pointerTools_ = std::make_unique<tools::PointerTools>(*state_, c_);
@@ -35,6 +42,8 @@ Form1::Form1() : state_(std::make_unique<WindowState>()) {
     lessonFiles_ = std::make_unique<LessonFileCommands>(*document_, this);
     extras_ = std::make_unique<ExtrasCommands>(this, c_, *graphView_, *pointerTools_, *document_);
     createUndoEntries();
+    narration_ = std::make_unique<GraphNarration>(*graphView_, c_);
+    new HandbookCommand(c_.cmdHandbuch, this);
     bindEvents();
     teachingAids_ = std::make_unique<TeachingAids>(*state_, c_, *graphView_, *pointerTools_,
                                                    [this] { Command1_Click(); }, this);

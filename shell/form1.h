@@ -19,6 +19,7 @@ namespace velnorit::shell {
 
 class ExtrasCommands;
 class LessonDocument;
+class GraphNarration;
 class LessonFileCommands;
 
 // The program's one window: the panel with graph, legend, list, the formula
@@ -108,6 +109,7 @@ private:
     std::unique_ptr<LessonDocument> document_;
     std::unique_ptr<LessonFileCommands> lessonFiles_;
     std::unique_ptr<ExtrasCommands> extras_;
+    std::unique_ptr<GraphNarration> narration_; // what a screen reader learns of the graph
     ScreenTwips arrangedFor_;     // the screen the window was arranged for
     bool fittedToFrame_ = false; // placed again once framed by a window manager
     // Last, so that they go first: they watch controls and the application,

@@ -2,7 +2,6 @@
 
 #include "tools/graph_pan.h"
 #include "tools/pointer_tools.h"
-#include "tools/readout_announcement.h"
 #include "view/graph_window.h"
 
 #include <algorithm>
@@ -96,12 +95,10 @@ void GraphCursor::syncWindow() { cursor_.setWindow(static_cast<int>(valueOf(stat
 // colour and the accuracy box show what the mouse would show at this bar.
 void GraphCursor::show() {
     syncWindow();
-    const QString before = c_.Text6->toPlainText();
     const QPointF point = readoutPoint();
     tools_.showReadoutAt(single(point.x()), single(point.y()));
     frameBar();
     panToCursor();
-    announceReadout(*c_.picGraph, *c_.Text6, before, c_.Text6->toPlainText());
     emit shown();
 }
 

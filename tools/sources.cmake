@@ -14,8 +14,6 @@ target_sources(velnorit_tools PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/cursor_marker.cpp
   ${CMAKE_CURRENT_LIST_DIR}/graph_pan.h
   ${CMAKE_CURRENT_LIST_DIR}/graph_pan.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/readout_announcement.h
-  ${CMAKE_CURRENT_LIST_DIR}/readout_announcement.cpp
   ${CMAKE_CURRENT_LIST_DIR}/graph_cursor.h
   ${CMAKE_CURRENT_LIST_DIR}/graph_cursor.cpp
   ${CMAKE_CURRENT_LIST_DIR}/step_reveal.h

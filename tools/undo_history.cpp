@@ -89,10 +89,10 @@ UndoHistory::UndoHistory(QUndoStack& stack, view::GraphView& view, view::Drawing
     : stack_(stack), view_(view), graph_(graph) {
     stack_.clear();
     stack_.setUndoLimit(static_cast<int>(kMaxSteps));
-    view_.setRedrawListener(this);
+    view_.addRedrawListener(this);
 }
 
-UndoHistory::~UndoHistory() { view_.setRedrawListener(nullptr); }
+UndoHistory::~UndoHistory() { view_.removeRedrawListener(this); }
 
 void UndoHistory::start() {
     stack_.clear();

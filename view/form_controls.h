@@ -90,6 +90,7 @@ struct FormControls {
     QAction* cmdSchritte = nullptr;    // "Schritt für Schritt"
     QAction* cmdPraesentation = nullptr; // "Präsentation"
     QAction* cmdKettenbruch = nullptr; // "Kettenbruch …"
+    QAction* cmdHandbuch = nullptr;    // "Handbuch", F1
 
     bool plusSelected() const { return Option1[0]->isChecked(); }
     bool minusSelected() const { return Option1[1]->isChecked(); }

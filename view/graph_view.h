@@ -7,6 +7,8 @@
 #include "view/redraw_listener.h"
 #include "view/redraw_trace.h"
 
+#include <vector>
+
 namespace velnorit::view {
 
 using lesson::ViewSettings;
@@ -42,7 +44,9 @@ public:
     // boxes, target, the zoom, the window labels, the pan) back to the given
     // settings without running their handlers and without redrawing.
     void restoreSettings(const ViewSettings& settings);
-    void setRedrawListener(RedrawListener* listener) { listener_ = listener; }
+    // Told before and after every redraw, in the order they were added.
+    void addRedrawListener(RedrawListener* listener);
+    void removeRedrawListener(RedrawListener* listener);
 
     const FormControls& controls() const { return controls_; }
     // The record places and the drawing's sizes per denominator of the last redraw.
@@ -59,7 +63,7 @@ private:
     WindowState& state_;
     const FormControls& controls_;
     ViewSettings drawnSettings_;
-    RedrawListener* listener_ = nullptr;
+    std::vector<RedrawListener*> listeners_;
     TargetParameters targetParameters_;
     RedrawTrace trace_;
 };

@@ -105,24 +105,24 @@ void printLegend(DrawingSurface& legend, double t, double ys) {
 // redraw early.
 class ListenerNotice {
 public:
-    explicit ListenerNotice(RedrawListener* listener) : listener_(listener) {
-        if (listener_ != nullptr) listener_->aboutToRedraw();
+    explicit ListenerNotice(const std::vector<RedrawListener*>& listeners) : listeners_(listeners) {
+        for (RedrawListener* listener : listeners_) listener->aboutToRedraw();
     }
     ~ListenerNotice() {
-        if (listener_ != nullptr) listener_->redrawn();
+        for (RedrawListener* listener : listeners_) listener->redrawn();
     }
     ListenerNotice(const ListenerNotice&) = delete;
     ListenerNotice& operator=(const ListenerNotice&) = delete;
 
 private:
-    RedrawListener* listener_;
+    const std::vector<RedrawListener*>& listeners_;
 };
 
 } // namespace
 
 void GraphView::redraw() {
     drawnSettings_ = settings();
-    const ListenerNotice notice(listener_);
+    const ListenerNotice notice(listeners_);
     const int scanSign = optionSign(controls_.plusSelected(), controls_.minusSelected());
     const double t = valueOf(state_.target);
     const double ys = state_.yScale;

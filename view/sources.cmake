@@ -26,6 +26,8 @@ target_sources(velnorit_view PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/graph_window.h
   ${CMAKE_CURRENT_LIST_DIR}/value_scroll_bar.h
   ${CMAKE_CURRENT_LIST_DIR}/value_scroll_bar.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/accessible_controls.h
+  ${CMAKE_CURRENT_LIST_DIR}/accessible_controls.cpp
   ${CMAKE_CURRENT_LIST_DIR}/text_boxes.h
   ${CMAKE_CURRENT_LIST_DIR}/text_boxes.cpp
   ${CMAKE_CURRENT_LIST_DIR}/regional_numbers.h

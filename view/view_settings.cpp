@@ -5,7 +5,15 @@
 
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace velnorit::view {
+
+void GraphView::addRedrawListener(RedrawListener* listener) { listeners_.push_back(listener); }
+
+void GraphView::removeRedrawListener(RedrawListener* listener) {
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
+}
 
 ViewSettings GraphView::settings() const {
     ViewSettings s;

@@ -121,11 +121,11 @@ void acceptance(const QString& programPath, const QString& folder, CheckLog& log
     log.check(waitUntilNoWindowNamed("^Programmfunktion$"), "Return closes the message box");
     log.check(program.isRunning(), "the program runs on after the message box");
 
-    // "Extras" > "Kettenbruch …", the menu's last entry (Up from the opened
-    // menu reaches it), opens the window of the continued fraction; Return
-    // in its field N keeps it open, Escape closes it.
+    // "Extras" > "Kettenbruch …", the entry before the menu's last, "Handbuch"
+    // (Up twice from the opened menu reaches it), opens the window of the
+    // continued fraction; Return in its field N keeps it open, Escape closes it.
     click(items.last().center());
-    pressKeys({"Up", "Return"});
+    pressKeys({"Up", "Up", "Return"});
     log.check(!waitForWindowNamed("^Kettenbruch$").isEmpty(), "\"Kettenbruch …\" opens the window \"Kettenbruch\"");
     pressKeys({"Return"});
     log.check(!waitForWindowNamed("^Kettenbruch$").isEmpty(), "Return in the field N keeps the window");

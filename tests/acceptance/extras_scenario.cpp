@@ -6,6 +6,7 @@
 #include "common_steps.h"
 #include "drawing_frame.h"
 #include "graph_geometry.h"
+#include "graph_on_screen.h"
 #include "menu_bar.h"
 #include "pixel_search.h"
 #include "screen_capture.h"
@@ -39,17 +40,10 @@ bool lineGone(const QImage& screen, QColor colour, QPoint from, QPoint to) {
 }
 
 void extras(const QString& programPath, const QString& folder, CheckLog& log) {
-    // The program's home, so that the save dialog proposes a folder of the test's own.
-    const QString home = folder + "/extras-home";
-    QDir(home).removeRecursively();
-    QDir().mkpath(home);
-    qputenv("HOME", home.toLocal8Bit());
-    // Every place a desktop program may keep something, inside the home:
-    // after the run it holds only the files saved on purpose.
-    qputenv("XDG_CONFIG_HOME", (home + "/.config").toLocal8Bit());
-    qputenv("XDG_STATE_HOME", (home + "/.local/state").toLocal8Bit());
-    qputenv("XDG_CACHE_HOME", (home + "/.cache").toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (home + "/.local/share").toLocal8Bit());
+    // The program's home, so that the save dialog proposes a folder of the
+    // test's own, with every place a desktop program may keep something in
+    // it: after the run it holds only the files saved on purpose.
+    const QString home = TestHome(folder + "/extras-home").path;
 
     ProgramUnderTest program(programPath);
     const QImage started = waitForStartedWindow(program);

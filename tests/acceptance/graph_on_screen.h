@@ -27,8 +27,8 @@ struct GraphOnScreen {
 bool samePixels(const QImage& a, const QImage& b, const QString& what, const QString& folder, const QString& name,
                 CheckLog& log);
 
-// A home folder of the test's own, set for the program under test (HOME and
-// the XDG folders), with the program's state folder in it.
+// A home folder of the test's own, made empty and set for the program under
+// test (HOME and the XDG folders), with the program's state folder in it.
 struct TestHome {
     explicit TestHome(const QString& path);
     QString path;

@@ -110,7 +110,8 @@ TEST_F(StartedForm, ShowsTheEntriesOfExtrasWithTheirKeys) {
         {"Ziel eingeben …", {"Ctrl+T"}},
         {"Schritt für Schritt", {"F9"}},
         {"Präsentation", {"F11"}},
-        {"Kettenbruch …", {}}};
+        {"Kettenbruch …", {}},
+        {"Handbuch", {"F1"}}};
     ASSERT_EQ(entries.size(), expected.size()) << entries.join(" | ").toStdString();
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const QString& entry = entries[i];

@@ -5,13 +5,15 @@ target_link_libraries(grab_screen PRIVATE Qt6::Gui)
 velnorit_widget_test(shell_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/form1_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/accessibility_test.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/handbook_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/layout_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/runtime_error_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picture_files_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/recovery_copies_test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/target_dialog_test.cpp
     ${PROJECT_SOURCE_DIR}/tests/support/run_process.cpp
-  LIBRARIES velnorit_shell)
+  LIBRARIES velnorit_shell velnorit_handbook)
 target_compile_definitions(shell_tests PRIVATE VELNORIT_LISTE_PATH="$<TARGET_FILE:velnorit-liste>")
 add_dependencies(shell_tests velnorit-liste)
 
@@ -42,3 +44,10 @@ velnorit_test(shell_command_tests
   LIBRARIES velnorit_shell GTest::gtest_main)
 target_compile_definitions(shell_command_tests PRIVATE VELNORIT_PROGRAM_PATH="$<TARGET_FILE:velnorit>")
 add_dependencies(shell_command_tests velnorit)
+
+# The running program as a screen reader reads it, through AT-SPI on a
+# private session bus under Xvfb (German locale set by the script).
+add_test(NAME screen_reader_test
+  COMMAND ${CMAKE_CURRENT_LIST_DIR}/screen_reader_test.sh
+          $<TARGET_FILE:velnorit> ${CMAKE_CURRENT_LIST_DIR}/screen_reader_check.py)
+set_tests_properties(screen_reader_test PROPERTIES TIMEOUT 120 RESOURCE_LOCK velnorit_xvfb_display)
