@@ -45,8 +45,9 @@ PresentationWindow::PresentationWindow(view::DrawingSurface& graph, QWidget* mai
         QStringLiteral("Der Graph vergrößert für den Beamer, mit Ziel und Ablesung in großer Schrift. Die "
                        "Pfeiltasten, Pos1 und Ende bewegen den Tastaturzeiger, Strg++ und Strg+- ändern die "
                        "Vergrößerung, Escape oder F11 führt zum Fenster zurück. Zeichnen wie im Graphen."));
-    target_->setAccessibleName(QStringLiteral("Ziel"));
-    readout_->setAccessibleName(QStringLiteral("Ablesung"));
+    // Their names are their texts, which a screen reader reads and hears change.
+    target_->setAccessibleDescription(QStringLiteral("Ziel als Formel und Wert"));
+    readout_->setAccessibleDescription(QStringLiteral("Bruch am Tastaturzeiger oder am Mauszeiger"));
     // The target in the colours of the legend, which prints it as well.
     target_->setBackground(QColor(192, 192, 192));
     readout_->hide();

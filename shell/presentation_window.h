@@ -29,8 +29,8 @@ public:
     PresentationWindow(view::DrawingSurface& graph, QWidget* mainWindow);
 
     view::PresentationView& view() { return *view_; }
-    const view::LargeLabel& readout() const { return *readout_; }
-    const view::LargeLabel& target() const { return *target_; }
+    view::LargeLabel& readout() { return *readout_; }
+    view::LargeLabel& target() { return *target_; }
 
     // The readout's text on its side's colour; an empty text shows nothing.
     void showReadout(const QString& text, const QColor& side);

@@ -117,6 +117,9 @@ TEST_F(PresentationTest, OpensOverTheWholeScreenOnTheProjectorOrOverTheWindow) {
     ASSERT_NE(accessible, nullptr);
     EXPECT_EQ(accessible->text(QAccessible::Name), "Präsentation des Graphen");
     EXPECT_TRUE(accessible->text(QAccessible::Description).contains("Escape")) << "it says how to leave";
+    QAccessibleInterface* target = QAccessible::queryAccessibleInterface(&window().target());
+    ASSERT_NE(target, nullptr);
+    EXPECT_EQ(target->text(QAccessible::Name), window().target().text()) << "a screen reader reads the target";
 }
 
 // A denominator 2.5 times as wide as in the window, measured on the grid
