@@ -12,7 +12,8 @@
 # step 1 ms, a step of the keyboard cursor with readout, marker and panning
 # 1 ms, one frame of "Schritt für Schritt" 16 ms, and the heap a whole
 # reveal holds beyond that of a plain redraw at most 256 kB (a redraw's own
-# heap is some 16 MB).
+# heap is some 16 MB), repainting the whole presentation view at 1920 x 1080
+# 16 ms and a stroke segment drawn in it 1 ms.
 # Not part of the tests: the build machines are shared and noisy.
 #   bench/check_goals.sh [BUILD_DIR]
 set -euo pipefail
@@ -91,5 +92,7 @@ check extras_bench 'BM_RecoveryCopyOnWindowThread' 1
 check teaching_bench 'BM_CursorStep' 1
 check teaching_bench 'BM_RevealFrame' 16
 check_at_most teaching_bench 'BM_RevealMemory/iterations:3' reveal_extra_bytes 262144
+check presentation_bench 'BM_PresentationRepaint' 16
+check presentation_bench 'BM_PresentationStrokeSegment' 1
 check startup_bench 'startProgram/iterations:10/repeats:5' 400
 exit $failed

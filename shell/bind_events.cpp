@@ -3,6 +3,7 @@
 #include "shell/form1.h"
 #include "shell/lesson_document.h"
 #include "shell/lesson_file_commands.h"
+#include "shell/presentation.h"
 #include "shell/runtime_error_guard.h"
 
 #include <QEvent>
@@ -88,25 +89,32 @@ void Form1::bindParameterControls() {
 }
 
 // The three mouse handlers of the graph, each press to its release one step
-// of the history, and the controls whose moves hide the readout.
-void Form1::bindGraph() {
+// of the history. Whatever reports mouse events in the graph's user units
+// runs them: the graph, and the presentation's magnified view of it, so
+// that a stroke there is a stroke on the graph like any other.
+template <class PointerSource> void Form1::bindPointerSource(PointerSource* source) {
     tools::PointerTools* tools = pointerTools_.get();
     tools::UndoHistory* history = &document_->history();
-    connect(c_.picGraph, &view::DrawingSurface::mouseDown, this,
+    connect(source, &PointerSource::mouseDown, this,
             guarded([this, tools, history](Qt::MouseButton b, Qt::KeyboardModifiers s, float x, float y) {
                 history->beginToolStep(c_.cmdTool[static_cast<std::size_t>(windowChoicesOf(c_).tool)]->text());
                 tools->picGraph_MouseDown(b, s, x, y);
             }));
-    connect(c_.picGraph, &view::DrawingSurface::mouseMove, this,
+    connect(source, &PointerSource::mouseMove, this,
             guarded([tools](Qt::MouseButtons b, Qt::KeyboardModifiers s, float x, float y) {
                 tools->picGraph_MouseMove(b, s, x, y);
             }));
-    connect(c_.picGraph, &view::DrawingSurface::mouseUp, this,
+    connect(source, &PointerSource::mouseUp, this,
             guarded([tools, history](Qt::MouseButton b, Qt::KeyboardModifiers s, float x, float y) {
                 tools->picGraph_MouseUp(b, s, x, y);
                 history->endToolStep();
             }));
+}
 
+// The graph's mouse, and the controls whose moves hide the readout.
+void Form1::bindGraph() {
+    bindPointerSource(c_.picGraph);
+    tools::PointerTools* tools = pointerTools_.get();
     auto* hider = new ReadoutHider(*tools, this);
     for (QWidget* widget : {c_.clientArea, static_cast<QWidget*>(c_.Frame1), static_cast<QWidget*>(c_.Frame2),
                             static_cast<QWidget*>(c_.Option1[0]), static_cast<QWidget*>(c_.Option1[1]),
@@ -170,6 +178,13 @@ void Form1::bindExtrasMenu() {
                                                    c_.txtAbs,    c_.txtNenner, c_.Text1[0],  c_.Text1[1],
                                                    c_.Text1[2],  c_.Text1[3]};
     for (QWidget* box : boxes) box->installEventFilter(passage);
+}
+
+// "Präsentation", and the mouse of its view on the graph's handlers.
+void Form1::bindPresentation() {
+    bindPointerSource(&presentation_->view());
+    Presentation* presentation = presentation_.get();
+    connect(c_.cmdPraesentation, &QAction::triggered, this, guarded([presentation] { presentation->toggle(); }));
 }
 
 // The title shows the lesson's file and whether the window differs from it.

@@ -63,6 +63,7 @@ void Form1::createExtrasMenu() {
     extras->addSeparator();
     c_.cmdZiel = entry(QStringLiteral("Ziel eingeben …"), {QKeySequence(Qt::CTRL | Qt::Key_T)});
     c_.cmdSchritte = entry(QStringLiteral("Schritt für Schritt"), {QKeySequence(Qt::Key_F9)});
+    c_.cmdPraesentation = entry(QStringLiteral("Präsentation"), {QKeySequence(Qt::Key_F11)});
     c_.cmdKettenbruch = extras->addAction(QStringLiteral("Kettenbruch …"));
     extras->addSeparator();
     c_.cmdHandbuch = entry(QStringLiteral("Handbuch"), {QKeySequence(Qt::Key_F1)});

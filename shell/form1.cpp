@@ -7,6 +7,7 @@
 #include "shell/lesson_document.h"
 #include "shell/lesson_file_commands.h"
 #include "shell/messages.h"
+#include "shell/presentation.h"
 #include "shell/teaching_aids.h"
 #include "view/accessible_controls.h"
 #include "view/regional_numbers.h"
@@ -46,11 +47,14 @@ Form1::Form1() : state_(std::make_unique<WindowState>()) {
     bindEvents();
     teachingAids_ = std::make_unique<TeachingAids>(*state_, c_, *graphView_, *pointerTools_,
                                                    [this] { Command1_Click(); }, this);
+    presentation_ = std::make_unique<Presentation>(c_, *graphView_, *teachingAids_, this);
+    bindPresentation();
 }
 
-// The document goes first: its end may write the recovery copy, which
-// reads the controls.
+// The presentation goes first, with a stroke it may end on the board; then
+// the document: its end may write the recovery copy, which reads the controls.
 Form1::~Form1() {
+    presentation_.reset();
     extras_.reset();
     lessonFiles_.reset();
     document_.reset();

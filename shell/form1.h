@@ -9,6 +9,7 @@
 #include <QMainWindow>
 
 namespace velnorit::shell {
+class Presentation;
 class TeachingAids;
 }
 
@@ -47,6 +48,8 @@ public:
     // The keyboard cursor, the list into the graph, "Ziel eingeben …" and
     // "Schritt für Schritt".
     TeachingAids& teachingAids() { return *teachingAids_; }
+    // "Präsentation": the graph magnified for the projector.
+    Presentation& presentation() { return *presentation_; }
 
     // The menu commands and the button "Graphik".
     void cmdEnde_Click();
@@ -90,6 +93,10 @@ private:
     void bindMenus();
     void bindExtrasMenu();
     void bindDocument();
+    void bindPresentation(); // once the presentation is there
+    // The graph's mouse handlers for a source of the graph's three mouse
+    // signals: the graph itself, and the presentation's view of it.
+    template <class PointerSource> void bindPointerSource(PointerSource* source);
 
     void showChoicesInMenu();
     void updateTitle();
@@ -105,8 +112,10 @@ private:
     std::unique_ptr<GraphNarration> narration_; // what a screen reader learns of the graph
     ScreenTwips arrangedFor_;     // the screen the window was arranged for
     bool fittedToFrame_ = false; // placed again once framed by a window manager
-    // Last, so that it goes first: it watches controls and the application.
+    // Last, so that they go first: they watch controls and the application,
+    // and the presentation watches the teaching aids.
     std::unique_ptr<TeachingAids> teachingAids_;
+    std::unique_ptr<Presentation> presentation_;
 };
 
 } // namespace velnorit::shell

@@ -6,8 +6,9 @@
 
 namespace velnorit::shell {
 
-// Gives the keyboard back to the main window (or to the dialog still open
-// below) when a dialog that had it closes. A window manager does that by
+// Gives the keyboard back to the window it came from (the main window, the
+// presentation's full-screen view), or to the dialog still open below, when
+// a dialog that had it closes. A window manager does that by
 // itself; without one (a kiosk or exam set-up) the X server hands the focus
 // to the screen's root window, and every key is dead until the next click.
 // Watches the whole application, so that every dialog counts: message
@@ -23,6 +24,7 @@ private:
     void giveBack();
 
     QPointer<QWidget> mainWindow_;
+    QPointer<QWidget> openedFrom_; // the active window when the last dialog opened
 };
 
 } // namespace velnorit::shell

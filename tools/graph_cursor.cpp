@@ -99,6 +99,7 @@ void GraphCursor::show() {
     tools_.showReadoutAt(single(point.x()), single(point.y()));
     frameBar();
     panToCursor();
+    emit shown();
 }
 
 // The pointer reads denominators after the window's first and up to 10000,

@@ -56,8 +56,17 @@ public:
     // smallest, since neighbouring windows overlap.
     static Integer windowFor(int n);
 
-private:
+    // A pointer move or press at (x, y) in the graph's user units, on the
+    // graph or on a view of it: where it reads a fraction, the cursor
+    // follows it and the marker goes.
     void followPointer(float x, float y);
+
+signals:
+    // The cursor has been shown where it stands now (after a key, a list
+    // line, a goTo): readout, marker and panning are done.
+    void shown();
+
+private:
     void syncWindow();
     void frameBar();
     void panToCursor();

@@ -110,6 +110,7 @@ void StepReveal::showUpTo(int n) {
     const int frontier = std::max(n, first_);
     const Integer pan = panToShow(c_, frontier - 0.5, frontier + 1.0, kFrontierAnchor);
     if (pan != c_.hscn->value()) c_.hscn->setValue(pan);
+    emit frontierShown(frontier);
 }
 
 void StepReveal::complete() {

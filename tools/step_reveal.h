@@ -53,6 +53,10 @@ public:
     double pace() const;
     int tickMilliseconds() const;
 
+signals:
+    // The denominators are shown up to n now, the window's first at least.
+    void frontierShown(int n);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -5,6 +5,7 @@
 #include "view/pixel_geometry.h"
 #include "view/pointer_shapes.h"
 
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -243,19 +244,34 @@ void DrawingSurface::changeEvent(QEvent* event) {
 void DrawingSurface::invalidateAll() {
     wholeWidgetPending_ = true;
     update();
+    if (changesWatched()) emit pixelsChanged(rect());
 }
 
 void DrawingSurface::invalidatePixels(const QRectF& pixels) {
-    if (wholeWidgetPending_) return;
+    const bool watched = changesWatched();
+    if (wholeWidgetPending_ && !watched) return;
     // Limited to the widget first: zoomed ink can lie far outside it.
     const QRectF visible = pixels.intersected(QRectF(rect()));
-    if (visible.width() > 0 && visible.height() > 0) update(toPixelRect(visible)); // false for NaN too
+    if (!(visible.width() > 0 && visible.height() > 0)) return; // true for NaN too
+    const QRect changed = toPixelRect(visible);
+    if (!wholeWidgetPending_) update(changed);
+    if (watched) emit pixelsChanged(changed);
+}
+
+// Nobody following the surface, the many operations of a redraw cost
+// nothing extra.
+bool DrawingSurface::changesWatched() const {
+    static const QMetaMethod changed = QMetaMethod::fromSignal(&DrawingSurface::pixelsChanged);
+    return isSignalConnected(changed);
 }
 
 void DrawingSurface::paintEvent(QPaintEvent* event) {
     wholeWidgetPending_ = false;
     QPainter painter(this);
-    const QRect exposed = event->rect();
+    paintOnScreen(painter, event->rect());
+}
+
+void DrawingSurface::paintOnScreen(QPainter& painter, const QRect& exposed) {
     paintOperations(painter, exposed, shownLimit_);
     paintDecorations(painter, exposed);
 }

@@ -98,6 +98,11 @@ public:
     // (widget pixels), with a painter whose origin is the widget's top-left
     // corner. The screen, the saved picture and the printer all paint so.
     void paintContent(QPainter& painter, const QRect& exposed);
+    // What the screen shows inside the exposed rectangle: the background,
+    // the operations shown so far and the decorations above them. The
+    // surface paints itself so, and so does a magnified view of it through
+    // a scaled painter.
+    void paintOnScreen(QPainter& painter, const QRect& exposed);
 
     // On the screen only the first count operations of the drawing paint,
     // until showAllOperations() or the drawing changes (cls, truncate,
@@ -134,6 +139,12 @@ signals:
     void clicked(); // press and release of the left button inside the surface
     void backColorChanged(); // setBackColor with another colour
     void cleared(); // cls() has wiped the drawing
+    // The pixels in this rectangle (widget pixels) look different at the
+    // next paint: ink drawn or taken away, a decoration moved, the
+    // background changed, more or fewer operations shown. Reported at every
+    // change, also while the whole widget already waits for its repaint, so
+    // that a second view of the surface can follow it.
+    void pixelsChanged(const QRect& pixels);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -162,6 +173,7 @@ private:
     // adds no further work.
     void invalidatePixels(const QRectF& pixels);
     void invalidateAll();
+    bool changesWatched() const;
     SurfaceTransform currentTransform() const;
     QRectF innerRect() const;
 

@@ -88,6 +88,7 @@ struct FormControls {
     std::array<QAction*, kColourBoxCount> cmdColour{}; // clicks the colour box Picture2(index)
     QAction* cmdZiel = nullptr;        // "Ziel eingeben …"
     QAction* cmdSchritte = nullptr;    // "Schritt für Schritt"
+    QAction* cmdPraesentation = nullptr; // "Präsentation"
     QAction* cmdKettenbruch = nullptr; // "Kettenbruch …"
     QAction* cmdHandbuch = nullptr;    // "Handbuch", F1
 

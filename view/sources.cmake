@@ -48,6 +48,14 @@ target_sources(velnorit_view PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/worksheet.cpp
 )
 
+# The magnified view of the graph for the projector, and its large labels.
+target_sources(velnorit_view PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/presentation_view.h
+  ${CMAKE_CURRENT_LIST_DIR}/presentation_view.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/large_label.h
+  ${CMAKE_CURRENT_LIST_DIR}/large_label.cpp
+)
+
 # The board of a lesson file taken from the graph's drawing and drawn on it again.
 target_sources(velnorit_view PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/board_ops.h

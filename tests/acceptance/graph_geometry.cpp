@@ -43,6 +43,41 @@ template <typename T> T median(std::vector<T> values) {
 
 } // namespace
 
+GridFit fitGrid(const std::vector<double>& places) {
+    std::vector<double> gaps;
+    for (std::size_t i = 1; i < places.size(); ++i) gaps.push_back(places[i] - places[i - 1]);
+    // The mean of the single gaps: lines on whole pixels lie 22 and 23
+    // pixels apart for a spacing of 22.47, and either as the spacing would
+    // give the farther lines the wrong count of gaps. A hidden line makes a
+    // double gap, which is left out.
+    const double typical = median(gaps);
+    double sum = 0;
+    int singles = 0;
+    for (const double gap : gaps)
+        if (gap > 0.5 * typical && gap < 1.5 * typical) {
+            sum += gap;
+            ++singles;
+        }
+    const double rough = singles > 0 ? sum / singles : typical;
+
+    // Fit a straight line through (index, x): each line's index is its
+    // distance from the first in whole spacings, so a hidden line leaves no
+    // error behind.
+    double sumI = 0, sumX = 0, sumII = 0, sumIX = 0;
+    for (const double x : places) {
+        const double i = std::round((x - places.front()) / rough);
+        sumI += i;
+        sumX += x;
+        sumII += i * i;
+        sumIX += i * x;
+    }
+    const double count = static_cast<double>(places.size());
+    GridFit fit;
+    fit.spacing = (count * sumIX - sumI * sumX) / (count * sumII - sumI * sumI);
+    fit.first = (sumX - fit.spacing * sumI) / count;
+    return fit;
+}
+
 GraphGeometry GraphGeometry::measure(const QImage& screen, int firstDenominator) {
     std::vector<int> lineXs, tops, lengths;
     for (int x = 0; x < screen.width(); ++x) {
@@ -55,25 +90,10 @@ GraphGeometry GraphGeometry::measure(const QImage& screen, int firstDenominator)
     if (lineXs.size() < 5)
         throw ScenarioAborted(QString("only %1 grid lines of the graph found").arg(lineXs.size()));
 
-    std::vector<int> gaps;
-    for (size_t i = 1; i < lineXs.size(); ++i) gaps.push_back(lineXs[i] - lineXs[i - 1]);
-    const double roughSpacing = median(gaps);
-
-    // Fit a straight line through (index, x): each line's index is its
-    // distance from the first in whole spacings, so a hidden line leaves no
-    // error behind.
-    double sumI = 0, sumX = 0, sumII = 0, sumIX = 0;
-    for (int x : lineXs) {
-        const double i = std::round((x - lineXs.front()) / roughSpacing);
-        sumI += i;
-        sumX += x;
-        sumII += i * i;
-        sumIX += i * x;
-    }
-    const double count = static_cast<double>(lineXs.size());
+    const GridFit fit = fitGrid(std::vector<double>(lineXs.begin(), lineXs.end()));
     GraphGeometry g;
-    g.pixelsPerDenominator_ = (count * sumIX - sumI * sumX) / (count * sumII - sumI * sumI);
-    g.firstLineX_ = (sumX - g.pixelsPerDenominator_ * sumI) / count;
+    g.pixelsPerDenominator_ = fit.spacing;
+    g.firstLineX_ = fit.first;
     g.firstDenominator_ = firstDenominator;
     g.targetY_ = median(tops);
     g.height_ = median(lengths) / 0.45;

@@ -4,7 +4,18 @@
 #include <QPoint>
 #include <QRect>
 
+#include <vector>
+
 namespace velnorit::acceptance {
+
+// A straight line fitted through the places of equally spaced grid lines,
+// some of which may be hidden: the spacing and the place of the first.
+struct GridFit {
+    double spacing = 0;
+    double first = 0;
+};
+// Needs at least two places, in increasing order.
+GridFit fitGrid(const std::vector<double>& places);
 
 // Where the graph's coordinates lie on the screen, measured from the graph
 // itself: at every whole denominator the graph draws a lavender grid line

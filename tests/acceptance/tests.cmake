@@ -42,6 +42,9 @@ velnorit_real_window_scenario(extras_scenario)
 velnorit_real_window_scenario(lesson_file_scenario)
 velnorit_real_window_scenario(document_scenario)
 velnorit_real_window_scenario(teaching_scenario SCREEN 1280x800x24)
+velnorit_real_window_scenario(presentation_scenario)
+# In the locale a teacher has: it checks that nothing reaches standard error.
+set_tests_properties(presentation_scenario PROPERTIES ENVIRONMENT "LC_ALL=de_DE.UTF-8")
 add_dependencies(teaching_scenario velnorit-liste)
 # The desktop entry as installed, launched with a file for its %f.
 target_compile_definitions(lesson_file_scenario PRIVATE

@@ -109,6 +109,7 @@ TEST_F(StartedForm, ShowsTheEntriesOfExtrasWithTheirKeys) {
         {"Farbe Blau", {"Ctrl+4"}},
         {"Ziel eingeben …", {"Ctrl+T"}},
         {"Schritt für Schritt", {"F9"}},
+        {"Präsentation", {"F11"}},
         {"Kettenbruch …", {}},
         {"Handbuch", {"F1"}}};
     ASSERT_EQ(entries.size(), expected.size()) << entries.join(" | ").toStdString();

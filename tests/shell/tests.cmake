@@ -17,6 +17,18 @@ velnorit_widget_test(shell_tests
 target_compile_definitions(shell_tests PRIVATE VELNORIT_LISTE_PATH="$<TARGET_FILE:velnorit-liste>")
 add_dependencies(shell_tests velnorit-liste)
 
+# "Präsentation", once on the usual screen and once with a second screen
+# beside it, as a projector beside a laptop.
+velnorit_widget_test(presentation_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/presentation_test.cpp
+    ${PROJECT_SOURCE_DIR}/tests/tools/tools_window.h
+    ${PROJECT_SOURCE_DIR}/tests/tools/tools_window.cpp
+  LIBRARIES velnorit_shell)
+add_test(NAME presentation_tests_two_screens COMMAND presentation_tests)
+set_tests_properties(presentation_tests_two_screens PROPERTIES SKIP_RETURN_CODE ${VELNORIT_SKIP_RETURN_CODE} ENVIRONMENT
+  "QT_QPA_PLATFORM=offscreen:configfile=${PROJECT_SOURCE_DIR}/tests/support/offscreen-two-screens.json;QT_QPA_OFFSCREEN_NO_GLX=1;QT_ENABLE_HIGHDPI_SCALING=0;VELNORIT_TEST_OUTPUT=${CMAKE_BINARY_DIR};XDG_STATE_HOME=${CMAKE_BINARY_DIR}/test-state")
+
 add_test(NAME real_window_test
   COMMAND ${CMAKE_CURRENT_LIST_DIR}/real_window_test.sh
           $<TARGET_FILE:velnorit> $<TARGET_FILE:grab_screen> ${CMAKE_BINARY_DIR}/velnorit-1024x768.png)
