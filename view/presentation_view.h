@@ -22,11 +22,12 @@ class PresentationView : public QWidget {
     Q_OBJECT
 
 public:
-    // The steps of Strg++ and Strg+-, and the start: a denominator 2.5 times
-    // as wide as in the window, which brings the graph's smallest text to
-    // about 20 pixels.
+    // The steps of Strg++ and Strg+-, and the start: a denominator three
+    // times as wide as in the window, so that it is at least 2.5 times as
+    // wide whatever whole pixels the grid lines fall on, and the graph's
+    // smallest text about 24 pixels high.
     static constexpr double kMagnifications[] = {1.0, 1.25, 1.5, 2.0, 2.5, 3.0, 4.0, 5.0, 6.0};
-    static constexpr double kStartMagnification = 2.5;
+    static constexpr double kStartMagnification = 3.0;
 
     explicit PresentationView(DrawingSurface& surface, QWidget* parent = nullptr);
     ~PresentationView() override;

@@ -92,17 +92,15 @@ void presentation(const QString& programPath, const QString& folder, CheckLog& l
     saveScreenshot(magnified, shot(folder, "2-view"));
     log.check(waitForKeyboardIn("Präsentation"), "the view has the keyboard");
     const ViewGrid grid = ViewGrid::measure(magnified, gridRow);
-    // Both pictures put their lines on whole pixels: a few tenths of a
-    // percent of slack.
     const double ratio = grid.spacing / window.pixelsPerDenominator();
-    log.check(ratio >= 2.5 * 0.997,
+    log.check(ratio >= 2.5,
               QString("the grid lines are %1 times as far apart as in the window (%2 against %3 px)")
                   .arg(ratio, 0, 'f', 3)
                   .arg(grid.spacing, 0, 'f', 2)
                   .arg(window.pixelsPerDenominator(), 0, 'f', 2));
 
     // Where a point of the graph lies in the view: the middle of the screen
-    // is denominator 13.5; the scale is the grid's across and 2.5 times the
+    // is denominator 13.5; the scale is the grid's across and as many times the
     // window's up.
     const double scale = grid.spacing / window.pixelsPerDenominator();
     const auto inView = [&](double centre, double n, double halfHeights) {
