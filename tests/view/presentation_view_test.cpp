@@ -89,6 +89,7 @@ void sendMove(QWidget* widget, QPointF pixel, Qt::MouseButtons held = Qt::NoButt
 TEST(PresentationViewMouse, ReportsWhatTheSurfaceReportsBeneathIt) {
     SurfaceAndView s;
     s.surface.show();
+    s.view.setMagnification(2.5);
     s.view.centreOn(1000); // shows from 840 on
     s.view.keepRow(300, 0.5);
     s.view.show();
